@@ -1,0 +1,55 @@
+#include "main_window/form1.h"
+
+#include "app/entree.h"
+#include "toolkit/system_colours.h"
+
+#include <QIcon>
+
+using toolkit::TwipsBox;
+
+namespace {
+constexpr float RowPitch = 240;
+
+TwipsBox hourRow(float left, float width, int index) { return {left, 120 + RowPitch * index, width, 192}; }
+} // namespace
+
+Form1::Form1(Entree& entree)
+    : toolkit::Window(QStringLiteral("Loxane v3.33  "), 7020, 6735, Border::FixedSingle),
+      Cinq([this](int i) {
+          static const char* const captions[] = {"5", "10", "15", "20"};
+          auto button = std::make_unique<toolkit::PushButton>(*this, QString::fromLatin1(captions[i]),
+                                                              TwipsBox{300.0f * i, 4800, 312, 252}, 4 + i);
+          button->onClick = [this, i] { Cinq_Click(static_cast<std::int16_t>(i)); };
+          return button;
+      }),
+      Quitter(new toolkit::PushButton(*this, QStringLiteral("Exit"), {3480, 4800, 612, 252}, 11)),
+      Aide(new toolkit::PushButton(*this, QStringLiteral("Aide"), {4080, 4800, 792, 252}, 8)),
+      Heure([this](int i) {
+          auto button = std::make_unique<toolkit::OptionButton>(*this, QStringLiteral("Option1"), hourRow(4980, 192, i), 20 + i);
+          button->onClick = [this, i] { Heure_Click(static_cast<std::int16_t>(i)); };
+          return button;
+      }),
+      Label2([this](int) { return std::make_unique<toolkit::Label>(*this); }),
+      Raz([this](int i) {
+          auto button = std::make_unique<toolkit::OptionButton>(*this, QStringLiteral("Option1"), hourRow(6720, 192, i), 44 + i);
+          button->onClick = [this, i] { Raz_Click(static_cast<std::int16_t>(i)); };
+          return button;
+      }),
+      entree_(entree),
+      state_(entree.state())
+{
+    setBackColor(toolkit::rgb(3, 0, 99));
+    setWindowIcon(QIcon(QStringLiteral(":/loxane-48.png")));
+    designDiagram();
+    designLegends();
+    designButtonStrip();
+    designReadouts();
+    designHourPanel();
+    designDrawingOrder();
+    onPointerMove = [this](int button, int shift, float x, float y) {
+        form_MouseMove(static_cast<std::int16_t>(button), static_cast<std::int16_t>(shift), x, y);
+    };
+    centreOnScreen();
+}
+
+Form1::~Form1() = default;

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "main_window/form1_variables.h"
+#include "toolkit/control_array.h"
+#include "toolkit/label.h"
+#include "toolkit/line.h"
+#include "toolkit/option_button.h"
+#include "toolkit/push_button.h"
+#include "toolkit/number_services.h"
+#include "toolkit/shape.h"
+#include "toolkit/window.h"
+
+#include <QPointer>
+
+#include <cstdint>
+
+class Entree;
+struct DiagramState;
+
+// The main window: the polar diagram, the readouts, the scale buttons and
+// the hour-segment panel. Its handlers change the diagram state and call
+// Calcul, which rewrites every control from that state.
+class Form1 : public toolkit::Window {
+    Q_OBJECT
+public:
+    explicit Form1(Entree& entree);
+    ~Form1() override;
+
+    void Calcul();
+
+    void form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void Cinq_Click(std::int16_t Index);
+    void Heure_Click(std::int16_t Index);
+    void Raz_Click(std::int16_t Index);
+    void Aide_Click();
+    void Quitter_Click();
+
+    Form1Variables var;
+
+    // The diagram.
+    toolkit::Shape Shape1{*this, toolkit::ShapeKind::Rectangle};
+    toolkit::Label Label8{*this};
+    toolkit::Shape Vb{*this, toolkit::ShapeKind::Circle};
+    toolkit::Shape Vc{*this, toolkit::ShapeKind::Circle};
+    toolkit::Shape Vf{*this, toolkit::ShapeKind::Circle};
+    toolkit::Shape Vcmoyen{*this, toolkit::ShapeKind::Circle};
+    toolkit::Shape Vfmoyen{*this, toolkit::ShapeKind::Circle};
+    toolkit::Line Lb{*this};
+    toolkit::Line Lc{*this};
+    toolkit::Line Lf{*this};
+    toolkit::Line Lv1{*this};
+    toolkit::Line Lcmoyen{*this};
+    toolkit::Line Lfmoyen{*this};
+    toolkit::Label Boat{*this};
+    toolkit::Label Flux{*this};
+    toolkit::Label Wind{*this};
+
+    // The legends.
+    toolkit::Label Label4{*this};
+    toolkit::Shape Shape7{*this, toolkit::ShapeKind::Circle};
+    toolkit::Shape Shape6{*this, toolkit::ShapeKind::Circle};
+    toolkit::Label Label6{*this};
+    toolkit::Shape Shape4{*this, toolkit::ShapeKind::Circle};
+    toolkit::Shape Shape5{*this, toolkit::ShapeKind::Circle};
+
+    // The button strip.
+    toolkit::Label Label7{*this};
+    toolkit::ControlArray<toolkit::PushButton, 4> Cinq;
+    toolkit::PushButton* Quitter;
+    toolkit::PushButton* Aide;
+
+    // The readout panel.
+    toolkit::Shape Shape2{*this, toolkit::ShapeKind::Rectangle};
+    toolkit::Label VMG{*this};
+    toolkit::Label Vent{*this};
+    toolkit::Label COG{*this};
+    toolkit::Label Flow{*this};
+    toolkit::Label Sail{*this};
+    toolkit::Label Label1{*this};
+    toolkit::Label COGMean{*this};
+
+    // The hour-segment panel.
+    toolkit::Shape Shape3{*this, toolkit::ShapeKind::Rectangle};
+    toolkit::ControlArray<toolkit::OptionButton, 24> Heure;
+    toolkit::ControlArray<toolkit::Label, 24> Label2;
+    toolkit::ControlArray<toolkit::OptionButton, 24> Raz;
+    toolkit::Label Label3{*this};
+    toolkit::Label Label5{*this};
+
+private:
+    void designDiagram();
+    void designLegends();
+    void designButtonStrip();
+    void designReadouts();
+    void designHourPanel();
+    void designDrawingOrder();
+
+    void CalculVectorTriangle();
+    void CalculWind();
+    void CalculMeans();
+    void placeSpot(toolkit::Shape& spot, float x, float y);
+    void placeLineFromCentre(toolkit::Line& line, float x, float y);
+
+    Entree& entree_;
+    DiagramState& state_;
+    // Readouts use the user's decimal separator, read once with the window.
+    const toolkit::NumberLocale numberLocale_ = toolkit::NumberLocale::current();
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "toolkit/light_control.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace toolkit {
+
+enum class Alignment { Left, Centre };
+
+// A rectangle of text with an opaque background. The caption is kept as set;
+// a lone carriage return in it starts a new line. Text wraps at the width.
+class Label : public LightControl {
+public:
+    explicit Label(Window& owner) : LightControl(owner) {}
+
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+    float left() const { return left_; }
+    float top() const { return top_; }
+    float width() const { return width_; }
+    float height() const { return height_; }
+    void setLeft(float twips) { assign(left_, checkedCoordinate(twips)); }
+    void setTop(float twips) { assign(top_, checkedCoordinate(twips)); }
+    void setWidth(float twips) { assign(width_, checkedCoordinate(twips)); }
+    void setHeight(float twips) { assign(height_, checkedCoordinate(twips)); }
+    void setBox(float left, float top, float width, float height);
+
+    QColor backColor() const { return backColor_; }
+    QColor foreColor() const { return foreColor_; }
+    void setBackColor(const QColor& colour) { assign(backColor_, colour); }
+    void setForeColor(const QColor& colour) { assign(foreColor_, colour); }
+
+    const QFont& font() const { return font_; }
+    void setFont(const QFont& font);
+
+    Alignment alignment() const { return alignment_; }
+    void setAlignment(Alignment alignment) { assign(alignment_, alignment); }
+    bool border() const { return border_; }
+    void setBorder(bool border) { assign(border_, border); }
+
+    // A disabled label lets the pointer through to its window.
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled) { enabled_ = enabled; }
+
+    // When on, the height follows the caption wrapped at the width.
+    bool autoHeight() const { return autoHeight_; }
+    void setAutoHeight(bool on);
+
+    void paint(QPainter& painter) const override;
+    QRectF paintedArea() const override;
+    bool takesPointerAt(QPointF pixel) const override;
+
+private:
+    QRectF textArea() const;
+    int textFlags() const;
+    void fitHeight();
+
+    QString caption_;
+    QString shownText_; // the caption with its carriage returns as line breaks
+    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    QColor backColor_;
+    QColor foreColor_;
+    QFont font_;
+    Alignment alignment_ = Alignment::Left;
+    bool border_ = false;
+    bool enabled_ = true;
+    bool autoHeight_ = false;
+};
+
+} // namespace toolkit

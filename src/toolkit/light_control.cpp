@@ -1,0 +1,27 @@
+#include "toolkit/light_control.h"
+
+#include "toolkit/runtime_error.h"
+#include "toolkit/window.h"
+
+#include <cmath>
+
+namespace toolkit {
+
+void LightControl::setVisible(bool visible)
+{
+    if (visible_ == visible)
+        return;
+    visible_ = visible;
+    invalidate(paintedArea());
+}
+
+float LightControl::checkedCoordinate(float twips)
+{
+    if (!std::isfinite(twips))
+        throw RuntimeError(ErrorKind::InvalidPropertyValue, "Invalid property value");
+    return twips;
+}
+
+void LightControl::invalidate(const QRectF& area) { owner_.invalidatePixels(area); }
+
+} // namespace toolkit

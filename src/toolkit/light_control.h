@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QRectF>
+
+class QPainter;
+
+namespace toolkit {
+
+class Window;
+
+// A windowless control (label, shape, line): its window paints it, above the
+// persistent drawing and below every push and option button. A property set
+// takes effect at once, reads back exactly as set, and repaints only the
+// area that changed; setting the value a property already has costs nothing.
+class LightControl {
+public:
+    explicit LightControl(Window& owner) : owner_(owner) {}
+    virtual ~LightControl() = default;
+    LightControl(const LightControl&) = delete;
+    LightControl& operator=(const LightControl&) = delete;
+
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+
+    // Paints in the window's logical pixels.
+    virtual void paint(QPainter& painter) const = 0;
+    // What paint() may touch, in logical pixels.
+    virtual QRectF paintedArea() const = 0;
+    // Whether the pointer stops here instead of reaching the window.
+    virtual bool takesPointerAt(QPointF /*pixel*/) const { return false; }
+
+protected:
+    // Sets a property, repainting the union of the old and new areas when
+    // the value really changes.
+    template <class T, class U>
+    void assign(T& property, const U& value)
+    {
+        if (property == value)
+            return;
+        if (!visible_) {
+            property = value;
+            return;
+        }
+        const QRectF before = paintedArea();
+        property = value;
+        invalidate(before | paintedArea());
+    }
+
+    // Raises InvalidPropertyValue for a position or size that is not finite.
+    static float checkedCoordinate(float twips);
+
+private:
+    void invalidate(const QRectF& area);
+
+    Window& owner_;
+    bool visible_ = true;
+};
+
+} // namespace toolkit

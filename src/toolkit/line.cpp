@@ -1,0 +1,29 @@
+#include "toolkit/line.h"
+
+#include "toolkit/twips.h"
+
+#include <QPainter>
+
+namespace toolkit {
+
+void Line::setEnds(float x1, float y1, float x2, float y2)
+{
+    setX1(x1);
+    setY1(y1);
+    setX2(x2);
+    setY2(y2);
+}
+
+void Line::paint(QPainter& painter) const
+{
+    painter.setPen(QPen(color_, pixels_, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(pixelPoint(x1_, y1_), pixelPoint(x2_, y2_));
+}
+
+QRectF Line::paintedArea() const
+{
+    const double margin = pixels_ + 1.0;
+    return QRectF(pixelPoint(x1_, y1_), pixelPoint(x2_, y2_)).normalized().adjusted(-margin, -margin, margin, margin);
+}
+
+} // namespace toolkit

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "toolkit/light_control.h"
+
+#include <QColor>
+
+namespace toolkit {
+
+// A straight segment between two points given in twips.
+class Line : public LightControl {
+public:
+    explicit Line(Window& owner) : LightControl(owner) {}
+
+    float x1() const { return x1_; }
+    float y1() const { return y1_; }
+    float x2() const { return x2_; }
+    float y2() const { return y2_; }
+    void setX1(float twips) { assign(x1_, checkedCoordinate(twips)); }
+    void setY1(float twips) { assign(y1_, checkedCoordinate(twips)); }
+    void setX2(float twips) { assign(x2_, checkedCoordinate(twips)); }
+    void setY2(float twips) { assign(y2_, checkedCoordinate(twips)); }
+    void setEnds(float x1, float y1, float x2, float y2);
+
+    QColor color() const { return color_; }
+    void setColor(const QColor& colour) { assign(color_, colour); }
+    int pixels() const { return pixels_; }
+    void setPixels(int pixels) { assign(pixels_, pixels); }
+
+    void paint(QPainter& painter) const override;
+    QRectF paintedArea() const override;
+
+private:
+    float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    QColor color_;
+    int pixels_ = 1;
+};
+
+} // namespace toolkit

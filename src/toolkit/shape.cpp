@@ -1,0 +1,52 @@
+#include "toolkit/shape.h"
+
+#include "toolkit/twips.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace toolkit {
+
+void Shape::setBox(float left, float top, float width, float height)
+{
+    setLeft(left);
+    setTop(top);
+    setWidth(width);
+    setHeight(height);
+}
+
+void Shape::setOutline(Outline style, const QColor& colour, int pixels)
+{
+    assign(outline_, style);
+    assign(outlineColor_, colour);
+    assign(outlinePixels_, pixels);
+}
+
+void Shape::paint(QPainter& painter) const
+{
+    QRectF box = pixelRect(left_, top_, width_, height_);
+    if (kind_ == ShapeKind::Circle) {
+        const double side = std::min(box.width(), box.height());
+        box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+    }
+    const double inset = outline_ == Outline::None ? 0.0 : outlinePixels_ / 2.0;
+    const QRectF drawn = box.adjusted(inset, inset, -inset, -inset);
+
+    if (outline_ == Outline::None) {
+        painter.setPen(Qt::NoPen);
+    } else {
+        QPen pen(outlineColor_, outlinePixels_, outline_ == Outline::Dashed ? Qt::DashLine : Qt::SolidLine);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+    }
+    painter.setBrush(fillColor_.isValid() ? QBrush(fillColor_) : QBrush(Qt::NoBrush));
+    if (kind_ == ShapeKind::Circle)
+        painter.drawEllipse(drawn);
+    else
+        painter.drawRect(drawn);
+}
+
+QRectF Shape::paintedArea() const { return pixelRect(left_, top_, width_, height_).adjusted(-1, -1, 1, 1); }
+
+} // namespace toolkit

@@ -1,0 +1,174 @@
+#include "toolkit/window.h"
+
+#include "toolkit/light_control.h"
+#include "toolkit/option_button.h"
+#include "toolkit/twips.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <cmath>
+
+namespace toolkit {
+
+namespace {
+int pixels(double twips) { return static_cast<int>(std::lround(toPixels(twips))); }
+
+Qt::WindowFlags flagsFor(Window::Border border)
+{
+    if (border == Window::Border::Sizable)
+        return Qt::Window;
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+}
+
+int modifierMask(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+} // namespace
+
+Window::Window(const QString& caption, float clientWidth, float clientHeight, Border border)
+    : QWidget(nullptr, flagsFor(border))
+{
+    setWindowTitle(caption);
+    const QSize client(pixels(clientWidth), pixels(clientHeight));
+    if (border == Border::FixedSingle)
+        setFixedSize(client);
+    else
+        resize(client);
+    setMouseTracking(true);
+    // The window paints every pixel itself, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Window::setBackColor(const QColor& colour)
+{
+    if (colour == backColor_)
+        return;
+    backColor_ = colour;
+    update();
+}
+
+void Window::setDrawingOrder(std::vector<const LightControl*> frontFirst)
+{
+    backToFront_.assign(frontFirst.rbegin(), frontFirst.rend());
+    update();
+}
+
+void Window::setOuterHeight(float twips)
+{
+    const int frame = frameGeometry().height() - geometry().height();
+    resize(width(), pixels(twips) - frame);
+}
+
+void Window::centreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Window::setAutoRedraw(bool on)
+{
+    if (on == autoRedraw())
+        return;
+    if (on)
+        surface_.emplace().clear(backColor_);
+    else
+        surface_.reset();
+    update();
+}
+
+void Window::clearDrawing()
+{
+    if (!surface_)
+        return;
+    surface_->clear(backColor_);
+    update();
+}
+
+void Window::drawCircle(float centreX, float centreY, float radius, const QColor& colour)
+{
+    if (!surface_)
+        return;
+    surface_->drawCircle(centreX, centreY, radius, colour);
+    invalidatePixels(QRectF(pixelPoint(centreX - radius, centreY - radius), pixelPoint(centreX + radius, centreY + radius)));
+}
+
+void Window::drawLine(float x1, float y1, float x2, float y2, const QColor& colour)
+{
+    if (!surface_)
+        return;
+    surface_->drawLine(x1, y1, x2, y2, colour);
+    invalidatePixels(QRectF(pixelPoint(x1, y1), pixelPoint(x2, y2)).normalized());
+}
+
+void Window::invalidatePixels(const QRectF& area)
+{
+    update(area.adjusted(-1, -1, 1, 1).toAlignedRect());
+}
+
+void Window::adoptTabStop(QWidget* control, int tabPosition)
+{
+    tabStops_[tabPosition] = control;
+    chainTabOrder();
+}
+
+void Window::adoptOptionButton(OptionButton* button, int tabPosition)
+{
+    optionButtons_.push_back(button);
+    adoptTabStop(button, tabPosition);
+}
+
+void Window::selectOnly(const OptionButton* chosen)
+{
+    for (OptionButton* button : optionButtons_)
+        if (button != chosen)
+            button->setValue(false);
+}
+
+void Window::chainTabOrder()
+{
+    QWidget* previous = nullptr;
+    for (const auto& [position, control] : tabStops_) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void Window::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    if (surface_)
+        surface_->paint(painter, size(), devicePixelRatioF());
+    else
+        painter.fillRect(rect(), backColor_);
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF exposed = event->rect();
+    for (const LightControl* control : backToFront_)
+        if (control->visible() && control->paintedArea().intersects(exposed))
+            control->paint(painter);
+}
+
+void Window::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    for (const LightControl* control : backToFront_)
+        if (control->visible() && control->takesPointerAt(at))
+            return;
+    if (onPointerMove)
+        onPointerMove(static_cast<int>(event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)),
+                      modifierMask(event->modifiers()), toTwips(at.x()), toTwips(at.y()));
+}
+
+} // namespace toolkit

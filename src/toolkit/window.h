@@ -1,0 +1,77 @@
+#pragma once
+
+#include "toolkit/persistent_surface.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace toolkit {
+
+class LightControl;
+class OptionButton;
+
+// A top-level window laid out in twips. It paints, back to front: its
+// background or its persistent drawing, then its windowless controls in
+// their drawing order; native buttons lie above all of them.
+class Window : public QWidget {
+    Q_OBJECT
+public:
+    enum class Border { FixedSingle, Sizable };
+
+    Window(const QString& caption, float clientWidth, float clientHeight, Border border);
+
+    QColor backColor() const { return backColor_; }
+    void setBackColor(const QColor& colour);
+
+    // Front first, as a layout lists its overlaps.
+    void setDrawingOrder(std::vector<const LightControl*> frontFirst);
+
+    // The outer height, title bar and borders included; the width stays.
+    void setOuterHeight(float twips);
+    void centreOnScreen();
+
+    // The persistent drawing surface: once switched on it lies beneath every
+    // control, survives being covered, and changes only when drawn or cleared.
+    bool autoRedraw() const { return surface_.has_value(); }
+    void setAutoRedraw(bool on);
+    void clearDrawing();
+    void drawCircle(float centreX, float centreY, float radius, const QColor& colour);
+    void drawLine(float x1, float y1, float x2, float y2, const QColor& colour);
+    const PersistentSurface* surface() const { return surface_ ? &*surface_ : nullptr; }
+
+    // The window sees key presses before its controls. Nothing handles keys.
+    bool keyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool on) { keyPreview_ = on; }
+
+    // Pointer moves over the window's own surface: button mask (1 left,
+    // 2 right, 4 middle), modifier mask (1 shift, 2 control, 4 alt), and the
+    // position in twips. Moves over native buttons or an enabled label do
+    // not arrive here.
+    std::function<void(int button, int shift, float x, float y)> onPointerMove;
+
+    // For the controls themselves.
+    void invalidatePixels(const QRectF& area);
+    void adoptTabStop(QWidget* control, int tabPosition);
+    void adoptOptionButton(OptionButton* button, int tabPosition);
+    void selectOnly(const OptionButton* chosen);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void chainTabOrder();
+
+    QColor backColor_;
+    std::optional<PersistentSurface> surface_;
+    bool keyPreview_ = false;
+    std::vector<const LightControl*> backToFront_;
+    std::vector<OptionButton*> optionButtons_;
+    std::map<int, QWidget*> tabStops_;
+};
+
+} // namespace toolkit
