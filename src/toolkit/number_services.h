@@ -45,12 +45,14 @@ QString signedText(int value);
 // decimals as there are '0's after it. A decimal half rounds away from zero
 // as the user reads the number (0.15 -> "0,2", -2.45 -> "-2,5"), judged on
 // its first fifteen significant digits; a value that rounds to zero has no
-// minus sign.
+// minus sign. Raises InvalidOperation for NaN and Overflow for an infinity;
+// a pattern of any other shape is a programming error (std::invalid_argument).
 QString format(double value, std::string_view pattern, const NumberLocale& locale);
 
-// Reads back a text written by format() in the same locale (optional sign,
-// digits, the locale's separator, digits; spaces around are allowed).
-// Raises TypeMismatch for anything else.
+// Reads back a text written by format() in the same locale (an optional minus
+// sign, digits 0 to 9, the locale's separator followed by digits; spaces
+// around are allowed). Raises TypeMismatch for anything else, and Overflow
+// when the number is beyond the range of a double.
 double parseNumber(const QString& text, const NumberLocale& locale);
 
 } // namespace toolkit

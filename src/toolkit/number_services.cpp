@@ -1,0 +1,285 @@
+#include "toolkit/number_services.h"
+
+#include "toolkit/runtime_error.h"
+
+#include <QLocale>
+#include <QStringView>
+
+#include <algorithm>
+#include <array>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <memory>
+#include <stdexcept>
+#include <system_error>
+
+namespace toolkit {
+namespace {
+
+constexpr double int16Min = -32768.0;
+constexpr double int16Max = 32767.0;
+
+void rejectNonFinite(double value)
+{
+    if (std::isnan(value))
+        throw RuntimeError(ErrorKind::InvalidOperation, "invalid operation: not a number");
+    if (std::isinf(value))
+        throw RuntimeError(ErrorKind::Overflow, "overflow: infinite value");
+}
+
+[[noreturn]] void raiseTypeMismatch()
+{
+    throw RuntimeError(ErrorKind::TypeMismatch, "type mismatch: not a number");
+}
+
+// The parts of a display pattern: literal spaces around "#0.0"-like digits.
+struct Pattern {
+    int leadingSpaces = 0;
+    int minIntegerDigits = 0;
+    int decimals = 0;
+    int trailingSpaces = 0;
+};
+
+Pattern parsePattern(std::string_view text)
+{
+    Pattern pattern;
+    const auto firstDigit = text.find_first_not_of(' ');
+    const auto lastDigit = text.find_last_not_of(' ');
+    if (firstDigit == std::string_view::npos)
+        throw std::invalid_argument("number pattern without digits");
+    pattern.leadingSpaces = static_cast<int>(firstDigit);
+    pattern.trailingSpaces = static_cast<int>(text.size() - 1 - lastDigit);
+
+    bool afterPoint = false;
+    for (char c : text.substr(firstDigit, lastDigit - firstDigit + 1)) {
+        if (c == '.' && !afterPoint)
+            afterPoint = true;
+        else if (c == '0')
+            ++(afterPoint ? pattern.decimals : pattern.minIntegerDigits);
+        else if (c != '#' || afterPoint)
+            throw std::invalid_argument("unsupported number pattern");
+    }
+    return pattern;
+}
+
+// A value cut to its first fifteen significant digits, as the user reads it,
+// then rounded half away from zero at a given decimal place. Rounding the
+// binary value instead would turn 0.15 (really 0.1499999...) into 0.1.
+class DecimalDigits {
+public:
+    static constexpr int significant = 15;
+
+    DecimalDigits(double value, int decimals)
+    {
+        if (value == 0.0)
+            return;
+        std::array<char, 32> text {};
+        const auto written = std::to_chars(text.data(), text.data() + text.size(), value,
+                                           std::chars_format::scientific, significant - 1);
+        const char* cursor = text.data();
+        negative_ = *cursor == '-';
+        cursor += negative_ ? 1 : 0;
+        // "d.dddddddddddddde[+-]x": one digit, the point, then the rest.
+        digits_[0] = *cursor;
+        std::copy_n(cursor + 2, significant - 1, digits_.begin() + 1);
+        cursor += 2 + (significant - 1) + 1;
+        cursor += *cursor == '+' ? 1 : 0;
+        std::from_chars(cursor, written.ptr, exponent_);
+        roundAt(decimals);
+    }
+
+    bool isZero() const { return count_ == 0; }
+    bool isNegative() const { return negative_ && !isZero(); }
+    // The power of ten of the leading digit; meaningless for zero.
+    int exponent() const { return exponent_; }
+
+    char digitAt(int power) const
+    {
+        const int index = exponent_ - power;
+        return index >= 0 && index < count_ ? digits_[index] : '0';
+    }
+
+private:
+    void roundAt(int decimals)
+    {
+        const int kept = exponent_ + decimals + 1;
+        if (kept >= significant) {
+            count_ = significant;
+            return;
+        }
+        if (kept < 0 || (kept == 0 && digits_[0] < '5'))
+            return; // everything lies below half the last place
+        if (kept == 0) {
+            setToOne(-decimals);
+            return;
+        }
+        count_ = kept;
+        if (digits_[kept] >= '5')
+            carryUp();
+    }
+
+    void carryUp()
+    {
+        for (int index = count_ - 1; index >= 0; --index) {
+            if (digits_[index] != '9') {
+                ++digits_[index];
+                return;
+            }
+            digits_[index] = '0';
+        }
+        setToOne(exponent_ + 1);
+    }
+
+    void setToOne(int power)
+    {
+        digits_[0] = '1';
+        count_ = 1;
+        exponent_ = power;
+    }
+
+    std::array<char, significant> digits_ {};
+    int count_ = 0;
+    int exponent_ = 0;
+    bool negative_ = false;
+};
+
+} // namespace
+
+std::int16_t toInt16(double value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError(ErrorKind::Overflow, "overflow: not a finite number");
+    // Explicit half-to-even, so a changed floating-point rounding mode cannot
+    // move the readouts.
+    double whole = std::floor(value);
+    const double fraction = value - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    if (whole < int16Min || whole > int16Max)
+        throw RuntimeError(ErrorKind::Overflow, "overflow: outside the 16-bit range");
+    return static_cast<std::int16_t>(whole);
+}
+
+std::int16_t checkedInt16(long value)
+{
+    if (value < -32768 || value > 32767)
+        throw RuntimeError(ErrorKind::Overflow, "overflow: outside the 16-bit range");
+    return static_cast<std::int16_t>(value);
+}
+
+float toSingle(double value)
+{
+    rejectNonFinite(value);
+    if (std::fabs(value) > FLT_MAX)
+        throw RuntimeError(ErrorKind::Overflow, "overflow: outside the single-precision range");
+    return static_cast<float>(value);
+}
+
+double divide(double numerator, double denominator)
+{
+    if (denominator == 0.0) {
+        if (numerator == 0.0)
+            throw RuntimeError(ErrorKind::Overflow, "overflow: zero divided by zero");
+        throw RuntimeError(ErrorKind::DivisionByZero, "division by zero");
+    }
+    const double quotient = numerator / denominator;
+    if (!std::isfinite(quotient))
+        throw RuntimeError(ErrorKind::Overflow, "overflow: quotient out of range");
+    return quotient;
+}
+
+NumberLocale NumberLocale::current()
+{
+    return NumberLocale {QLocale().decimalPoint()};
+}
+
+QString signedText(int value)
+{
+    std::array<char, 16> text {};
+    char* start = text.data() + 1;
+    const auto written = std::to_chars(start, text.data() + text.size(), value);
+    if (value >= 0)
+        *--start = ' ';
+    return QString::fromLatin1(start, written.ptr - start);
+}
+
+QString format(double value, std::string_view pattern, const NumberLocale& locale)
+{
+    const Pattern parts = parsePattern(pattern);
+    rejectNonFinite(value);
+    const DecimalDigits digits(value, parts.decimals);
+
+    const int topPower = std::max(digits.isZero() ? -1 : digits.exponent(), parts.minIntegerDigits - 1);
+    const bool hasPoint = parts.decimals > 0;
+    QString text;
+    text.reserve(parts.leadingSpaces + 1 + std::max(topPower + 1, 0) + parts.decimals
+                 + (hasPoint ? locale.decimalSeparator.size() : 0) + parts.trailingSpaces);
+
+    text.resize(parts.leadingSpaces, QLatin1Char(' '));
+    if (digits.isNegative())
+        text.append(QLatin1Char('-'));
+    for (int power = topPower; power >= 0; --power)
+        text.append(QLatin1Char(digits.digitAt(power)));
+    if (hasPoint)
+        text.append(locale.decimalSeparator);
+    for (int power = -1; power >= -parts.decimals; --power)
+        text.append(QLatin1Char(digits.digitAt(power)));
+    text.resize(text.size() + parts.trailingSpaces, QLatin1Char(' '));
+    return text;
+}
+
+double parseNumber(const QString& text, const NumberLocale& locale)
+{
+    QStringView rest(text);
+    while (rest.startsWith(QLatin1Char(' ')))
+        rest = rest.sliced(1);
+    while (rest.endsWith(QLatin1Char(' ')))
+        rest.chop(1);
+    // The text rewritten in ASCII with a point, as from_chars wants; it is
+    // never longer than the text itself.
+    constexpr qsizetype stackSize = 64;
+    std::array<char, stackSize> stackBuffer {};
+    std::unique_ptr<char[]> heapBuffer;
+    char* ascii = stackBuffer.data();
+    if (rest.size() > stackSize) {
+        heapBuffer = std::make_unique<char[]>(rest.size());
+        ascii = heapBuffer.get();
+    }
+    char* end = ascii;
+
+    const auto takeDigits = [&] {
+        qsizetype taken = 0;
+        while (taken < rest.size() && rest[taken] >= QLatin1Char('0') && rest[taken] <= QLatin1Char('9'))
+            *end++ = rest[taken++].toLatin1();
+        rest = rest.sliced(taken);
+        return taken;
+    };
+
+    if (rest.startsWith(QLatin1Char('-'))) {
+        *end++ = '-';
+        rest = rest.sliced(1);
+    }
+    qsizetype digitCount = takeDigits();
+    const QStringView separator(locale.decimalSeparator);
+    if (!separator.isEmpty() && rest.startsWith(separator)) {
+        *end++ = '.';
+        rest = rest.sliced(separator.size());
+        const qsizetype decimals = takeDigits();
+        if (decimals == 0)
+            raiseTypeMismatch();
+        digitCount += decimals;
+    }
+    if (digitCount == 0 || !rest.isEmpty())
+        raiseTypeMismatch();
+
+    double value = 0.0;
+    const auto [parsedEnd, error] = std::from_chars(ascii, end, value, std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range)
+        throw RuntimeError(ErrorKind::Overflow, "overflow: number out of range");
+    if (error != std::errc() || parsedEnd != end)
+        raiseTypeMismatch();
+    return value;
+}
+
+} // namespace toolkit
