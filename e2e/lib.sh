@@ -1,0 +1,124 @@
+# Shared steps of the end-to-end tests: a private X server, the real tool in
+# it, pointer actions in twips, and pixels read from screenshots.
+# Source it, then call e2e_start_display and e2e_start_tool.
+set -euo pipefail
+
+E2E_TITLE='Loxane v3.33  '
+E2E_TWIPS_PER_PIXEL=15
+E2E_WORK=$(mktemp -d)
+E2E_PIDS=()
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$E2E_WORK"
+}
+trap e2e_cleanup EXIT
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts Xvfb on a free display (it picks the number itself) and, with
+# "wm", a window manager that draws frames and honours close requests.
+e2e_start_display() {
+    local fifo="$E2E_WORK/displayfd"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>"$E2E_WORK/xvfb.log" &
+    E2E_PIDS+=($!)
+    local number
+    read -r -t 20 number <"$fifo" || e2e_fail "Xvfb did not start: $(cat "$E2E_WORK/xvfb.log")"
+    export DISPLAY=":$number"
+    if [[ "${1:-}" == wm ]]; then
+        openbox --sm-disable >/dev/null 2>&1 &
+        E2E_PIDS+=($!)
+        sleep 1
+    fi
+}
+
+# Starts the tool and waits for its main window; E2E_WINDOW is its X id.
+e2e_start_tool() {
+    local binary=$1
+    LC_ALL=${E2E_LOCALE:-fr_FR.UTF-8} "$binary" >"$E2E_WORK/tool.log" 2>&1 &
+    E2E_TOOL_PID=$!
+    E2E_PIDS+=($E2E_TOOL_PID)
+    E2E_WINDOW=$(e2e_wait_window "$E2E_TITLE") || e2e_fail "no window titled '$E2E_TITLE'"
+    sleep 0.5 # let the first frame reach the screen
+}
+
+# Prints the id of the window whose title is exactly $1, waiting up to 10 s.
+e2e_wait_window() {
+    local title=$1 id
+    for _ in $(seq 50); do
+        for id in $(xdotool search --name "^$(e2e_regex_quote "$title")\$" 2>/dev/null); do
+            if [[ "$(xdotool getwindowname "$id")" == "$title" ]]; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.2
+    done
+    return 1
+}
+
+e2e_regex_quote() { sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$1"; }
+
+# Sets E2E_X, E2E_Y (client origin on screen) and E2E_W, E2E_H (client size).
+e2e_window_geometry() {
+    eval "$(xdotool getwindowgeometry --shell "${1:-$E2E_WINDOW}")"
+    E2E_X=$X E2E_Y=$Y E2E_W=$WIDTH E2E_H=$HEIGHT
+}
+
+# Screen position, in pixels, of a point given in the window's twips.
+e2e_screen_x() { echo $((E2E_X + $1 / E2E_TWIPS_PER_PIXEL)); }
+e2e_screen_y() { echo $((E2E_Y + $1 / E2E_TWIPS_PER_PIXEL)); }
+
+# Screenshot of the whole screen as 8-bit pixels.
+e2e_shot() { import -window root -depth 8 "$1"; }
+
+# Prints "R G B" of the screenshot pixel at a point given in window twips.
+e2e_pixel() {
+    local shot=$1 x y
+    x=$(e2e_screen_x "$2")
+    y=$(e2e_screen_y "$3")
+    convert "$shot" -format '%[fx:int(255*p{'"$x,$y"'}.r)] %[fx:int(255*p{'"$x,$y"'}.g)] %[fx:int(255*p{'"$x,$y"'}.b)]' info:
+}
+
+# Succeeds when some pixel within $5 pixels of a point (window twips) passes
+# the test "$4", an awk condition on r, g and b.
+e2e_has_colour_near() {
+    local shot=$1 x y radius=${5:-2}
+    x=$(e2e_screen_x "$2")
+    y=$(e2e_screen_y "$3")
+    convert "$shot" -crop "$((2 * radius + 1))x$((2 * radius + 1))+$((x - radius))+$((y - radius))" +repage \
+        -depth 8 txt:- | sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | awk -v cond="$4" '
+        { r = $1; g = $2; b = $3
+          if (cond == "green" && g > 150 && r < 120 && b < 120) found = 1
+          if (cond == "grey" && r > 120 && g > 120 && b > 120 && r - b < 40 && b - r < 40) found = 1
+          if (cond == "red" && r > 150 && g < 120 && b < 120) found = 1
+          if (cond == "blue" && b > 150 && r < 120 && g < 120) found = 1
+          if (cond == "palepink" && r > 200 && g > 140 && g < 230 && b > 140 && b < 230 && r - g > 25) found = 1
+          if (cond == "palegreen" && g > 200 && r > 140 && r < 230 && b > 140 && b < 230 && g - r > 25) found = 1 }
+        END { exit(found ? 0 : 1) }'
+}
+
+# Pointer actions at points given in window twips.
+e2e_move() { xdotool mousemove "$(e2e_screen_x "$1")" "$(e2e_screen_y "$2")"; }
+e2e_click() { e2e_move "$1" "$2"; sleep 0.1; xdotool click 1; sleep 0.3; }
+
+# Drags with the left button from ($1,$2) to ($3,$4) in $5 steps, pausing
+# between moves so that none is merged away.
+e2e_drag() {
+    local x1=$1 y1=$2 x2=$3 y2=$4 steps=${5:-20} i
+    e2e_move "$x1" "$y1"
+    sleep 0.1
+    xdotool mousedown 1
+    for ((i = 1; i <= steps; i++)); do
+        e2e_move $((x1 + (x2 - x1) * i / steps)) $((y1 + (y2 - y1) * i / steps))
+        sleep 0.02
+    done
+    xdotool mouseup 1
+    sleep 0.3
+}
