@@ -38,7 +38,7 @@ void Form1::CalculWind()
     if (v.WindAngleBoat < CloseHauled) {
         resumeNext([&] { VMG.setBackColor(green); });
         resumeNext([&] { Wind.setBackColor(v.WindAngleBoat < HeadToWind ? red : green); });
-        resumeNext([&] { s.Vmg = toSingle(s.Vmg * std::cos(s.Pi * v.WindAngleGround / 180.0)); });
+        resumeNext([&] { s.Vmg = toSingle(s.Vmg * std::cos(static_cast<double>(s.Pi) * v.WindAngleGround / 180.0)); });
         resumeNext([&] { VMG.setCaption(readouts::vmgText(v.WindAngleGround, s.Vmg, numberLocale_)); });
     } else {
         resumeNext([&] { VMG.setBackColor(toolkit::systemColour(toolkit::SystemColour::ButtonFace)); });
