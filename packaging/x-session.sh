@@ -1,0 +1,73 @@
+# Shared by the packaging check and the screenshot script (sourced, not run):
+# a private X server and a way to wait for the tool's main window.
+
+LOXANE_TITLE='Loxane v3.33  '
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts Xvfb on a display number the server itself finds free, so two runs
+# side by side never collide. -noreset: otherwise the server resets each time
+# its last client leaves, and a program connecting during that reset is refused.
+# Sets DISPLAY and XVFB_PID.
+start_xvfb() {
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number_file" 2>/dev/null &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        if [ -s "$number_file" ]; then
+            DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
+            export DISPLAY
+            rm -f "$number_file"
+            wait_for_display
+            return 0
+        fi
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    rm -f "$number_file"
+    fail "Xvfb did not start"
+}
+
+# The number is written as the server starts listening; ask the server itself
+# before handing the display over.
+wait_for_display() {
+    for _ in $(seq 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "Xvfb on $DISPLAY accepts no client"
+}
+
+# Ends the given child processes (empty ids are skipped) and waits for them, so that an X server is
+# gone, socket and all, before anything else may take its display number.
+stop_processes() {
+    local pid
+    for pid in "$@"; do
+        [ -n "$pid" ] || continue
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+}
+
+# Prints the id of the visible window whose title is exactly LOXANE_TITLE,
+# waiting up to 20 s while the process APP_PID stays alive.
+wait_for_window() {
+    local app_pid=$1 id
+    # xdotool matches a regular expression; anchor it so only the exact title counts.
+    local pattern='^Loxane v3\.33  $'
+    for _ in $(seq 200); do
+        kill -0 "$app_pid" 2>/dev/null || fail "the program ended before showing its window"
+        for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
+            if [ "$(xdotool getwindowname "$id")" = "$LOXANE_TITLE" ]; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    fail "no window titled \"$LOXANE_TITLE\" appeared within 20 s"
+}
