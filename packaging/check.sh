@@ -20,9 +20,10 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 export DEBIAN_FRONTEND=noninteractive
 
+# dpkg-dev and file: cpack finds the binaries with file and their libraries with dpkg-shlibdeps.
 install_missing_tools() {
     local missing=() package
-    for package in desktop-file-utils appstream xvfb xdotool dpkg-dev openbox wmctrl x11-utils; do
+    for package in desktop-file-utils appstream xvfb xdotool dpkg-dev file openbox wmctrl x11-utils; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$package")
     done
