@@ -6,8 +6,8 @@
 set -euo pipefail
 
 docs=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=packaging/x-session.sh
-. "$docs/../packaging/x-session.sh"
+# shellcheck source=scripts/x-session.sh
+. "$docs/../scripts/x-session.sh"
 
 [ $# -eq 1 ] || { echo "usage: $0 PATH/TO/loxane" >&2; exit 2; }
 [ -x "$1" ] || fail "$1 is not an executable"

@@ -2,11 +2,13 @@
 # it, pointer actions in twips, and pixels read from screenshots.
 # Source it, then call e2e_start_display and e2e_start_tool.
 set -euo pipefail
+# shellcheck source=scripts/x-session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/x-session.sh"
 
-E2E_TITLE='Loxane v3.33  '
 E2E_TWIPS_PER_PIXEL=15
 E2E_WORK=$(mktemp -d)
 E2E_PIDS=()
+E2E_TITLE=$LOXANE_TITLE
 
 e2e_cleanup() {
     local pid
@@ -16,25 +18,17 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-e2e_fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+e2e_fail() { fail "$@"; }
 
-# Starts Xvfb on a free display (it picks the number itself) and, with
-# "wm", a window manager that draws frames and honours close requests.
+# Starts Xvfb on a free display and, with "wm", a window manager that draws
+# frames and honours close requests.
 e2e_start_display() {
-    local fifo="$E2E_WORK/displayfd"
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>"$E2E_WORK/xvfb.log" &
-    E2E_PIDS+=($!)
-    local number
-    read -r -t 20 number <"$fifo" || e2e_fail "Xvfb did not start: $(cat "$E2E_WORK/xvfb.log")"
-    export DISPLAY=":$number"
+    start_xvfb
+    E2E_PIDS+=("$XVFB_PID")
     if [[ "${1:-}" == wm ]]; then
         openbox --sm-disable >/dev/null 2>&1 &
         E2E_PIDS+=($!)
-        sleep 1
+        for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
     fi
 }
 
@@ -44,7 +38,7 @@ e2e_start_tool() {
     LC_ALL=${E2E_LOCALE:-fr_FR.UTF-8} "$binary" >"$E2E_WORK/tool.log" 2>&1 &
     E2E_TOOL_PID=$!
     E2E_PIDS+=($E2E_TOOL_PID)
-    E2E_WINDOW=$(e2e_wait_window "$E2E_TITLE") || e2e_fail "no window titled '$E2E_TITLE'"
+    E2E_WINDOW=$(wait_for_window "$E2E_TOOL_PID")
     sleep 0.5 # let the first frame reach the screen
 }
 

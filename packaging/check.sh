@@ -7,8 +7,10 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=packaging/x-session.sh
-. "$here/x-session.sh"
+# shellcheck source=scripts/x-session.sh
+. "$here/../scripts/x-session.sh"
+# shellcheck source=scripts/install-packages.sh
+. "$here/../scripts/install-packages.sh"
 
 [ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
 build=$(cd "$1" && pwd) || fail "no build directory $1"
@@ -19,19 +21,6 @@ app_id=org.loxane.Loxane
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 export DEBIAN_FRONTEND=noninteractive
-
-# dpkg-dev and file: cpack finds the binaries with file and their libraries with dpkg-shlibdeps.
-install_missing_tools() {
-    local missing=() package
-    for package in desktop-file-utils appstream xvfb xdotool dpkg-dev file openbox wmctrl x11-utils; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-            missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "== installing ${missing[*]}"
-    $sudo apt-get update -q
-    $sudo apt-get install -y -q "${missing[@]}"
-}
 
 work=$(mktemp -d)
 app_pid="" openbox_pid="" XVFB_PID="" we_installed=no
@@ -117,7 +106,8 @@ run_installed_program() {
     [ "$status" -eq 0 ] || fail "the program ended with status $status after its window was closed"
 }
 
-install_missing_tools
+# dpkg-dev and file: cpack finds the binaries with file and their libraries with dpkg-shlibdeps.
+install_packages desktop-file-utils appstream xvfb xdotool dpkg-dev file openbox wmctrl x11-utils
 echo "== building $build"
 cmake --build "$build" -j2 >/dev/null
 check_installed_files

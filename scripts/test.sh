@@ -9,3 +9,5 @@ install_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev libbenchmark-d
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/test -j"$(nproc)"
 (cd build/test && ctest --output-on-failure -j"$(nproc)")
+# The desktop files and the Debian package, installed, started and removed.
+bash packaging/check.sh build/test

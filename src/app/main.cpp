@@ -28,6 +28,8 @@ int main(int, char* argv[])
     // The tool takes no command line: Qt sees the program name only.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
+    // Lets task bars match the window to its launcher entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.loxane.Loxane"));
     Entree entree;
     entree.Main();
     return QApplication::exec();

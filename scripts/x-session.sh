@@ -1,4 +1,5 @@
-# Shared by the packaging check and the screenshot script (sourced, not run):
+# Shared by the end-to-end tests, the packaging check and the screenshot
+# script (sourced, not run):
 # a private X server and a way to wait for the tool's main window.
 
 LOXANE_TITLE='Loxane v3.33  '
