@@ -60,9 +60,14 @@ e2e_wait_window() {
 e2e_regex_quote() { sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$1"; }
 
 # Sets E2E_X, E2E_Y (client origin on screen) and E2E_W, E2E_H (client size).
+# xwininfo, not xdotool: under a window manager xdotool counts the frame twice.
 e2e_window_geometry() {
-    eval "$(xdotool getwindowgeometry --shell "${1:-$E2E_WINDOW}")"
-    E2E_X=$X E2E_Y=$Y E2E_W=$WIDTH E2E_H=$HEIGHT
+    local info
+    info=$(xwininfo -id "${1:-$E2E_WINDOW}")
+    E2E_X=$(awk '/Absolute upper-left X/ { print $4 }' <<<"$info")
+    E2E_Y=$(awk '/Absolute upper-left Y/ { print $4 }' <<<"$info")
+    E2E_W=$(awk '/Width:/ { print $2 }' <<<"$info")
+    E2E_H=$(awk '/Height:/ { print $2 }' <<<"$info")
 }
 
 # Screen position, in pixels, of a point given in the window's twips.
