@@ -5,8 +5,8 @@
 using toolkit::toSingle;
 
 // Recomputes everything from the diagram state and rewrites every control;
-// nothing is kept from one call to the next but the headings a vector of no
-// length leaves as they were.
+// nothing is kept from one call to the next but the headings of vectors with
+// no length, or of a current too weak to show a speed.
 void Form1::Calcul()
 {
     CalculVectorTriangle();

@@ -1,14 +1,22 @@
 #include "diagram/readouts.h"
 
+#include <QStringBuilder>
+
+#include <array>
+#include <charconv>
+
 namespace readouts {
 
 namespace {
 const QString Degree = QStringLiteral("°");
 }
 
+// Built on every pointer move of a drag, so in one allocation.
 QString vectorText(const QString& speedText, std::int16_t heading)
 {
-    return speedText + QStringLiteral("n  ") + QString::number(heading) + Degree;
+    std::array<char, 8> digits {};
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), heading).ptr;
+    return speedText % QLatin1String("n  ") % QLatin1String(digits.data(), end) % Degree;
 }
 
 QString windText(std::int16_t windDir, std::int16_t windAngleBoat)
