@@ -62,9 +62,15 @@ void Window::setDrawingOrder(std::vector<const LightControl*> frontFirst)
 
 void Window::setOuterHeight(float twips)
 {
-    const int frame = frameGeometry().height() - geometry().height();
-    resize(width(), pixels(twips) - frame);
+    const int outer = pixels(twips);
+    const int frame = frameHeight();
+    resize(width(), outer - frame);
+    // A window shown a moment ago has no frame yet: the window manager adds
+    // one later, and the height is fitted again then.
+    unframedOuterHeight_ = frame == 0 ? std::optional<int>(outer) : std::nullopt;
 }
+
+int Window::frameHeight() const { return frameGeometry().height() - geometry().height(); }
 
 void Window::centreOnScreen()
 {
@@ -158,6 +164,16 @@ void Window::paintEvent(QPaintEvent* event)
     for (const LightControl* control : backToFront_)
         if (control->visible() && control->paintedArea().intersects(exposed))
             control->paint(painter);
+}
+
+// Framing a window moves it, and by then Qt knows the frame.
+void Window::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (unframedOuterHeight_ && frameHeight() > 0) {
+        resize(width(), *unframedOuterHeight_ - frameHeight());
+        unframedOuterHeight_.reset();
+    }
 }
 
 void Window::mouseMoveEvent(QMouseEvent* event)

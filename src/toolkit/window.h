@@ -62,9 +62,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void chainTabOrder();
+    int frameHeight() const;
 
     QColor backColor_;
     std::optional<PersistentSurface> surface_;
@@ -72,6 +74,9 @@ private:
     std::vector<const LightControl*> backToFront_;
     std::vector<OptionButton*> optionButtons_;
     std::map<int, QWidget*> tabStops_;
+
+    // An outer height in pixels, asked for before the window had a frame.
+    std::optional<int> unframedOuterHeight_;
 };
 
 } // namespace toolkit
