@@ -1,4 +1,25 @@
+#include "help_window/form2.h"
+#include "help_window/help_text.h"
 #include "main_window/form1.h"
 
-// The help window arrives with its own change.
-void Form1::Aide_Click() {}
+// Opens the help window, or brings the open one to the front, and fills it
+// afresh: the same text and the same height on every click.
+void Form1::Aide_Click()
+{
+    // A closed help window only waits for Qt to delete it: it counts as gone.
+    if (!helpWindow_ || helpWindow_->isHidden())
+        helpWindow_ = new Form2;
+    Form2& help = *helpWindow_;
+    help.setWindowState(help.windowState() & ~Qt::WindowMinimized);
+    help.show();
+    help.raise();
+    help.activateWindow();
+
+    // Local to the click: it never changes and nothing else reads it.
+    const QChar LineBreak(u'\r');
+    var.HelpText = help::assembleHelpText(LineBreak);
+    help.Label1.setCaption(var.HelpText);
+    help.setOuterHeight(help.Label1.height() + 1000);
+}
+
+Form2* Form1::helpWindow() const { return helpWindow_; }

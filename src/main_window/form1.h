@@ -15,6 +15,7 @@
 #include <cstdint>
 
 class Entree;
+class Form2;
 struct DiagramState;
 
 // The main window: the polar diagram, the readouts, the scale buttons and
@@ -34,6 +35,9 @@ public:
     void Raz_Click(std::int16_t Index);
     void Aide_Click();
     void Quitter_Click();
+
+    // The help window while it is open.
+    Form2* helpWindow() const;
 
     Form1Variables var;
 
@@ -101,6 +105,7 @@ private:
     void placeSpot(toolkit::Shape& spot, float x, float y);
     void placeLineFromCentre(toolkit::Line& line, float x, float y);
 
+    QPointer<Form2> helpWindow_; // none until the first click on Aide
     Entree& entree_;
     DiagramState& state_;
     // Readouts use the user's decimal separator, read once with the window.
