@@ -1,4 +1,5 @@
 #include "help_window/form2.h"
+#include "support/help_windows.h"
 #include "support/pixels.h"
 #include "support/started_tool.h"
 #include "toolkit/system_colours.h"
@@ -15,15 +16,6 @@
 // that shows the text's lone carriage returns as line breaks.
 
 namespace {
-
-std::vector<Form2*> helpWindows()
-{
-    std::vector<Form2*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* help = qobject_cast<Form2*>(widget))
-            found.push_back(help);
-    return found;
-}
 
 void deleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -52,16 +44,9 @@ protected:
     }
 };
 
-// The help window has no owner, so it outlives each test's tool unless
-// removed here.
 class HelpWindow : public testing::Test {
 protected:
-    ~HelpWindow() override
-    {
-        for (Form2* help : helpWindows())
-            delete help;
-    }
-
+    HelpWindowsRemoved cleanUp;
     StartedTool tool;
     Form1& form = tool.form();
 };
