@@ -121,3 +121,33 @@ e2e_drag() {
     xdotool mouseup 1
     sleep 0.3
 }
+
+# Prints the window manager's frame around window $1 as "left right top
+# bottom" in pixels, all 0 when nothing frames it.
+e2e_frame_extents() {
+    local extents
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ',')
+    echo "${extents:-0 0 0 0}"
+}
+
+# Succeeds while window $1 exists and is shown on the screen.
+e2e_window_shown() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+
+# Prints how many windows are titled exactly $1.
+e2e_window_count() {
+    local title=$1 id count=0
+    for id in $(xdotool search --name "^$(e2e_regex_quote "$title")\$" 2>/dev/null); do
+        [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == "$title" ]] && count=$((count + 1))
+    done
+    echo "$count"
+}
+
+# Waits up to $1 seconds (10 by default) for the tool to end; E2E_TOOL_STATUS
+# is its exit status.
+e2e_wait_tool_exit() {
+    local tenths=$((${1:-10} * 10))
+    while kill -0 "$E2E_TOOL_PID" 2>/dev/null && ((tenths-- > 0)); do sleep 0.1; done
+    kill -0 "$E2E_TOOL_PID" 2>/dev/null && e2e_fail "the tool is still running"
+    E2E_TOOL_STATUS=0
+    wait "$E2E_TOOL_PID" || E2E_TOOL_STATUS=$?
+}
