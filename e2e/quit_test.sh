@@ -3,8 +3,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_start_display wm
 
-MAIN='Loxane v3.33  '
-
 open_help() {
     e2e_window_geometry
     e2e_click 4476 4926 # "Aide"
@@ -14,7 +12,7 @@ open_help() {
 expect_ended_with_no_window() {
     e2e_wait_tool_exit
     [[ $E2E_TOOL_STATUS -eq 0 ]] || e2e_fail "the tool ended with status $E2E_TOOL_STATUS"
-    [[ $(e2e_window_count "$MAIN") -eq 0 && $(e2e_window_count Aide) -eq 0 ]] || e2e_fail "a window outlived the tool"
+    [[ $(e2e_window_count "$E2E_TITLE") -eq 0 && $(e2e_window_count Aide) -eq 0 ]] || e2e_fail "a window outlived the tool"
 }
 
 e2e_start_tool "$1"
@@ -27,7 +25,7 @@ expect_ended_with_no_window
 
 e2e_start_tool "$1"
 open_help
-wmctrl -F -c "$MAIN"
+wmctrl -F -c "$E2E_TITLE"
 sleep 1
 kill -0 "$E2E_TOOL_PID" 2>/dev/null || e2e_fail "closing the main window ended the tool while help was open"
 ! e2e_window_shown "$E2E_WINDOW" || e2e_fail "the main window did not close"

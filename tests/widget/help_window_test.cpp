@@ -87,6 +87,8 @@ TEST_F(HelpWindow, IsASizableDarkBlueWindowWithOneGreyLabel)
     EXPECT_TRUE(help.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(help.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_TRUE(help.testAttribute(Qt::WA_DeleteOnClose));
+    ASSERT_FALSE(help.windowIcon().isNull());
+    EXPECT_EQ(help.windowIcon().pixmap(48).toImage(), form.windowIcon().pixmap(48).toImage());
 
     const toolkit::Label& label = help.Label1;
     EXPECT_EQ(label.left(), 60);
