@@ -37,7 +37,7 @@ top_window() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*, //; s/.*# //';
 click_aide
 help=$(e2e_wait_window Aide) || e2e_fail "no window titled 'Aide' after a click on Aide"
 e2e_window_shown "$E2E_WINDOW" || e2e_fail "the main window went away"
-xprop -id "$help" _NET_WM_ICON | grep -q 'Icon (48 x 48)' || e2e_fail "the help window has no 48 x 48 icon"
+has_window_icon "$help" || e2e_fail "the help window has no 48 x 48 icon"
 read -r width outer label <<<"$(help_measures "$help")"
 [[ $width -eq 880 ]] || e2e_fail "help client width $width, expected 880"
 # 22 lines of at least 16 pixels, some of them wrapped.

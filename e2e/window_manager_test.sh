@@ -15,7 +15,7 @@ centre_y=$((E2E_Y + E2E_H / 2))
 ((centre_y - screen_h / 2 <= 30 && screen_h / 2 - centre_y <= 4)) \
     || e2e_fail "client centred at y=$centre_y on a screen $screen_h high"
 
-xprop -id "$E2E_WINDOW" _NET_WM_ICON | grep -q 'Icon (48 x 48)' || e2e_fail "no 48 x 48 window icon"
+has_window_icon "$E2E_WINDOW" || e2e_fail "no 48 x 48 window icon"
 
 xdotool windowsize "$E2E_WINDOW" 700 600
 sleep 0.5

@@ -89,7 +89,7 @@ run_installed_program() {
     app_pid=$!
     window=$(wait_for_window "$app_pid")
     echo "   window $window titled \"$LOXANE_TITLE\" on $DISPLAY"
-    xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (48 x 48)' ||
+    has_window_icon "$window" ||
         fail "the window shows no 48 x 48 icon (_NET_WM_ICON)"
 
     openbox >/dev/null 2>&1 &

@@ -72,3 +72,13 @@ wait_for_window() {
     done
     fail "no window titled \"$LOXANE_TITLE\" appeared within 20 s"
 }
+
+# Succeeds when window $1 carries a 48 x 48 icon, waiting up to 5 s: the
+# title may be set, and the window found, a moment before the icon.
+has_window_icon() {
+    for _ in $(seq 50); do
+        xprop -id "$1" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (48 x 48)' && return 0
+        sleep 0.1
+    done
+    return 1
+}
