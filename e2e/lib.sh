@@ -85,8 +85,9 @@ e2e_pixel() {
     convert "$shot" -format '%[fx:int(255*p{'"$x,$y"'}.r)] %[fx:int(255*p{'"$x,$y"'}.g)] %[fx:int(255*p{'"$x,$y"'}.b)]' info:
 }
 
-# Succeeds when some pixel within $5 pixels of a point (window twips) passes
-# the test "$4", an awk condition on r, g and b.
+# Succeeds when some pixel within $5 pixels of a point (window twips) has
+# the colour $4: green, grey, red, blue, palepink, palegreen or dark (a grey
+# under 100).
 e2e_has_colour_near() {
     local shot=$1 x y radius=${5:-2}
     x=$(e2e_screen_x "$2")
@@ -99,8 +100,19 @@ e2e_has_colour_near() {
           if (cond == "red" && r > 150 && g < 120 && b < 120) found = 1
           if (cond == "blue" && b > 150 && r < 120 && g < 120) found = 1
           if (cond == "palepink" && r > 200 && g > 140 && g < 230 && b > 140 && b < 230 && r - g > 25) found = 1
-          if (cond == "palegreen" && g > 200 && r > 140 && r < 230 && b > 140 && b < 230 && g - r > 25) found = 1 }
+          if (cond == "palegreen" && g > 200 && r > 140 && r < 230 && b > 140 && b < 230 && g - r > 25) found = 1
+          if (cond == "dark" && r < 100 && g < 100 && b < 100 && r - b < 20 && b - r < 20) found = 1 }
         END { exit(found ? 0 : 1) }'
+}
+
+# Fails the test, saying $6, unless a pixel near the point has the colour.
+e2e_expect_colour() {
+    e2e_has_colour_near "$1" "$2" "$3" "$4" "$5" || e2e_fail "$6"
+}
+
+# Fails the test, saying $6, if any pixel near the point has the colour.
+e2e_expect_no_colour() {
+    if e2e_has_colour_near "$1" "$2" "$3" "$4" "$5"; then e2e_fail "$6"; fi
 }
 
 # Pointer actions at points given in window twips.
