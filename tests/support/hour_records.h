@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print_qstring.h"
 #include "started_tool.h"
 
 #include <QTest>
@@ -8,11 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ostream>
 #include <vector>
-
-// Failed comparisons of captions print the text itself.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 // Drags a spot as the sailor does, in moves short enough for the spot to
 // follow, from where its vector ends to the offset (x, y) from the centre.
