@@ -26,13 +26,22 @@ void expectNear(QPointF actual, double x, double y, double tolerance)
     EXPECT_NEAR(actual.y(), y, tolerance);
 }
 
-TEST(SegmentMeans, TheMeanSpotsEndTheMeanLines)
-{
+// Hours 1 and 5 hold (300, -100) and (100, 500), so the mean current is
+// (200, 200) from the centre.
+class TwoHoursRecorded : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        recordHour(tool, 0, 300, -100);
+        recordHour(tool, 4, 100, 500);
+    }
+
     StartedTool tool;
     Form1& f = tool.form();
-    recordHour(tool, 0, 300, -100);
-    recordHour(tool, 4, 100, 500);
+};
 
+TEST_F(TwoHoursRecorded, TheMeanSpotsEndTheMeanLines)
+{
     expectNear(lineEndOffset(tool, f.Lcmoyen), 200, 200, 0.05);
     expectNear(spotOffset(tool, f.Vcmoyen), 200, 200, 0.05);
     const float boat = tool.state().BoatX;
@@ -62,12 +71,8 @@ TEST(SegmentMeans, OppositeCurrentsCancelAndKeepTheLastMeanBearing)
     expectRowsMatchRecords(tool);
 }
 
-TEST(SegmentMeans, TheMeanTrackFollowsTheBoatAndTheSummaryStays)
+TEST_F(TwoHoursRecorded, TheMeanTrackFollowsTheBoatAndTheSummaryStays)
 {
-    StartedTool tool;
-    Form1& f = tool.form();
-    recordHour(tool, 0, 300, -100);
-    recordHour(tool, 4, 100, 500);
     const QString summary = f.Label3.caption();
     const float currentX = tool.state().CurrentX;
 
@@ -112,10 +117,8 @@ TEST(SegmentMeans, MeanBearingsAreRoundedOnlyForDisplay)
     EXPECT_EQ(f.Label2(1).caption(), " 2: 2,2n  360°");
 }
 
-TEST(SegmentMeans, TheMeanReadoutsArePaintedOnlyWhileShown)
+TEST_F(TwoHoursRecorded, TheMeanReadoutsArePaintedOnlyWhileShown)
 {
-    StartedTool tool;
-    Form1& f = tool.form();
     const QColor panel(224, 224, 224);
     const QColor dark(64, 64, 64);
     const QColor palePink(255, 192, 192);
@@ -128,12 +131,6 @@ TEST(SegmentMeans, TheMeanReadoutsArePaintedOnlyWhileShown)
     };
 
     QImage image = renderWindow(f);
-    EXPECT_EQ(cogMean(image), panel);
-    EXPECT_EQ(summary(image), panel);
-
-    recordHour(tool, 0, 300, -100);
-    recordHour(tool, 4, 100, 500);
-    image = renderWindow(f);
     EXPECT_EQ(cogMean(image), dark);
     EXPECT_EQ(summary(image), dark);
     EXPECT_EQ(pinkRing(image), palePink);
