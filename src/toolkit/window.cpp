@@ -179,6 +179,10 @@ void Window::moveEvent(QMoveEvent* event)
 void Window::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
+    // Over a native button the move is the button's, whether Qt hands on one
+    // the button ignored or one of a drag that started on the window.
+    if (childAt(at.toPoint()))
+        return;
     for (const LightControl* control : backToFront_)
         if (control->visible() && control->takesPointerAt(at))
             return;
