@@ -15,7 +15,8 @@ void Form1::form_MouseMove(std::int16_t Button, std::int16_t /*Shift*/, float X,
     DiagramState& s = state_;
     const float x = X - s.CenterX;
     const float y = Y - s.CenterY;
-    if (squared(x) + squared(y) > squared(s.Radius))
+    // Written so that a position which is no number counts as outside.
+    if (!(squared(x) + squared(y) <= squared(s.Radius)))
         return;
     s.SpotHit = false;
     if (Button != LeftButtonAlone)
@@ -27,9 +28,9 @@ void Form1::form_MouseMove(std::int16_t Button, std::int16_t /*Shift*/, float X,
             return;
         s.SpotHit = true;
         vectorX = x;
-        spot.setLeft(static_cast<float>(s.CenterX + x - w / 2));
+        spot.setLeft(static_cast<float>(static_cast<double>(s.CenterX) + x - w / 2));
         vectorY = y;
-        spot.setTop(static_cast<float>(s.CenterY + y - w / 2));
+        spot.setTop(static_cast<float>(static_cast<double>(s.CenterY) + y - w / 2));
         Calcul();
     };
     drag(Vb, s.BoatX, s.BoatY);
