@@ -38,7 +38,11 @@ e2e_start_tool() {
     LC_ALL=${E2E_LOCALE:-fr_FR.UTF-8} "$binary" >"$E2E_WORK/tool.log" 2>&1 &
     E2E_TOOL_PID=$!
     E2E_PIDS+=($E2E_TOOL_PID)
-    E2E_WINDOW=$(wait_for_window "$E2E_TOOL_PID")
+    E2E_WINDOW=$(wait_for_window "$E2E_TOOL_PID") || {
+        sed 's/^/tool: /' "$E2E_WORK/tool.log" >&2
+        xwininfo -root -tree | grep -i -E 'loxane|aide' | sed 's/^/window: /' >&2
+        exit 1
+    }
     sleep 0.5 # let the first frame reach the screen
 }
 
