@@ -61,11 +61,12 @@ void Label::fitHeight()
     setHeight(toTwips(std::ceil(needed.height() + borders)));
 }
 
+QRectF Label::box() const { return wholePixelRect(left_, top_, width_, height_); }
+
 QRectF Label::textArea() const
 {
-    const QRectF box = pixelRect(left_, top_, width_, height_);
     const double inset = border_ ? BorderPixels : 0;
-    return box.adjusted(inset, inset, -inset, -inset);
+    return box().adjusted(inset, inset, -inset, -inset);
 }
 
 int Label::textFlags() const
@@ -76,23 +77,20 @@ int Label::textFlags() const
 
 void Label::paint(QPainter& painter) const
 {
-    const QRectF box = pixelRect(left_, top_, width_, height_);
+    const QRectF box = this->box();
     painter.fillRect(box, backColor_);
-    if (border_) {
-        painter.setPen(QPen(Qt::black, BorderPixels));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
-    }
+    if (border_)
+        paintFrame(painter, box, BorderPixels, Qt::black);
     painter.setFont(font_);
     painter.setPen(foreColor_);
     painter.drawText(textArea(), textFlags(), shownText_);
 }
 
-QRectF Label::paintedArea() const { return pixelRect(left_, top_, width_, height_).adjusted(-1, -1, 1, 1); }
+QRectF Label::paintedArea() const { return box().adjusted(-1, -1, 1, 1); }
 
 bool Label::takesPointerAt(QPointF pixel) const
 {
-    return enabled_ && pixelRect(left_, top_, width_, height_).contains(pixel);
+    return enabled_ && box().contains(pixel);
 }
 
 } // namespace toolkit

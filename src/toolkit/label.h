@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/light_control.h"
+#include "toolkit/system_colours.h"
 
 #include <QColor>
 #include <QFont>
@@ -10,8 +11,10 @@ namespace toolkit {
 
 enum class Alignment { Left, Centre };
 
-// A rectangle of text with an opaque background. The caption is kept as set;
-// a lone carriage return in it starts a new line. Text wraps at the width.
+// A rectangle of text with an opaque background, on whole pixels, in the
+// button colours of the scheme unless told otherwise. The caption is kept as
+// set; a lone carriage return in it starts a new line. Text wraps at the
+// width.
 class Label : public LightControl {
 public:
     explicit Label(Window& owner) : LightControl(owner) {}
@@ -55,6 +58,7 @@ public:
     bool takesPointerAt(QPointF pixel) const override;
 
 private:
+    QRectF box() const;
     QRectF textArea() const;
     int textFlags() const;
     void fitHeight();
@@ -62,8 +66,8 @@ private:
     QString caption_;
     QString shownText_; // the caption with its carriage returns as line breaks
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-    QColor backColor_;
-    QColor foreColor_;
+    QColor backColor_ = systemColour(SystemColour::ButtonFace);
+    QColor foreColor_ = systemColour(SystemColour::ButtonText);
     QFont font_;
     Alignment alignment_ = Alignment::Left;
     bool border_ = false;

@@ -3,6 +3,9 @@
 #include "toolkit/runtime_error.h"
 #include "toolkit/window.h"
 
+#include <QPainter>
+#include <QPainterPath>
+
 #include <cmath>
 
 namespace toolkit {
@@ -20,6 +23,14 @@ float LightControl::checkedCoordinate(float twips)
     if (!std::isfinite(twips))
         throw RuntimeError(ErrorKind::InvalidPropertyValue, "Invalid property value");
     return twips;
+}
+
+void LightControl::paintFrame(QPainter& painter, const QRectF& box, double pixels, const QColor& colour)
+{
+    QPainterPath frame;
+    frame.addRect(box);
+    frame.addRect(box.adjusted(pixels, pixels, -pixels, -pixels));
+    painter.fillPath(frame, colour); // odd-even: the ring between the two
 }
 
 void LightControl::invalidate(const QRectF& area) { owner_.invalidatePixels(area); }

@@ -2,6 +2,7 @@
 
 #include <QRectF>
 
+class QColor;
 class QPainter;
 
 namespace toolkit {
@@ -48,6 +49,10 @@ protected:
 
     // Raises InvalidPropertyValue for a position or size that is not finite.
     static float checkedCoordinate(float twips);
+
+    // A border of the given width just inside a box on whole pixels. Filled
+    // rather than stroked: Qt's thin antialiased pens leave the corners pale.
+    static void paintFrame(QPainter& painter, const QRectF& box, double pixels, const QColor& colour);
 
 private:
     void invalidate(const QRectF& area);

@@ -25,7 +25,17 @@ void Shape::setOutline(Outline style, const QColor& colour, int pixels)
 
 void Shape::paint(QPainter& painter) const
 {
-    QRectF box = pixelRect(left_, top_, width_, height_);
+    // Rectangles sit on whole pixels so their edges are crisp; a circle keeps
+    // its exact place, as a spot glides with the pointer.
+    QRectF box = kind_ == ShapeKind::Rectangle ? QRectF(wholePixelRect(left_, top_, width_, height_))
+                                               : pixelRect(left_, top_, width_, height_);
+    if (kind_ == ShapeKind::Rectangle && outline_ != Outline::Dashed) {
+        if (fillColor_.isValid())
+            painter.fillRect(box, fillColor_);
+        if (outline_ == Outline::Solid)
+            paintFrame(painter, box, outlinePixels_, outlineColor_);
+        return;
+    }
     if (kind_ == ShapeKind::Circle) {
         const double side = std::min(box.width(), box.height());
         box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
+
+#include <cmath>
 
 // The tool lays out and measures everything in twips (1/1440 inch). One
 // logical pixel is 15 twips; Qt's device pixel ratio maps logical pixels to
@@ -19,5 +22,14 @@ inline QRectF pixelRect(double left, double top, double width, double height)
 }
 
 inline QPointF pixelPoint(double x, double y) { return {toPixels(x), toPixels(y)}; }
+
+// A box on whole logical pixels, each edge on the nearest pixel boundary, so
+// that its fill and one-pixel border come out crisp rather than smeared
+// over two rows; neighbours that meet in twips still meet in pixels.
+inline QRect wholePixelRect(double left, double top, double width, double height)
+{
+    const auto px = [](double twips) { return static_cast<int>(std::lround(toPixels(twips))); };
+    return QRect(QPoint(px(left), px(top)), QPoint(px(left + width) - 1, px(top + height) - 1));
+}
 
 } // namespace toolkit

@@ -4,8 +4,6 @@
 
 #include <QRect>
 
-#include <cmath>
-
 namespace toolkit {
 
 // The box of a native child control, kept in twips as set; the widget itself
@@ -13,11 +11,7 @@ namespace toolkit {
 struct TwipsBox {
     float left = 0, top = 0, width = 0, height = 0;
 
-    QRect pixels() const
-    {
-        const auto px = [](double twips) { return static_cast<int>(std::lround(toPixels(twips))); };
-        return QRect(QPoint(px(left), px(top)), QPoint(px(left + width) - 1, px(top + height) - 1));
-    }
+    QRect pixels() const { return wholePixelRect(left, top, width, height); }
 };
 
 } // namespace toolkit

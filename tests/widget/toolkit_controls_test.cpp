@@ -1,0 +1,137 @@
+// The windowless controls and the buttons of the toolkit: what a property
+// set does, how a control lies on the pixel grid, and which control covers
+// which.
+#include "support/pixels.h"
+#include "support/started_tool.h"
+#include "toolkit/runtime_error.h"
+#include "toolkit/system_colours.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace toolkit;
+
+namespace {
+
+const QColor White(255, 255, 255);
+const QColor Panel(224, 224, 224);
+const QColor Blue(0, 0, 255);
+
+class BareWindow : public testing::Test {
+protected:
+    BareWindow() { window.setBackColor(White); }
+    Window window{QStringLiteral("bare"), 3000, 3000, Window::Border::FixedSingle};
+};
+
+TEST_F(BareWindow, PropertiesReadBackAsSetAndNonFiniteOnesAreRefused)
+{
+    Label label(window);
+    EXPECT_EQ(label.backColor(), systemColour(SystemColour::ButtonFace)); // a label's default colours
+    EXPECT_EQ(label.foreColor(), systemColour(SystemColour::ButtonText));
+    label.setBox(1234.567f, -0.25f, 612, 372.125f);
+    label.setCaption(QStringLiteral("un\rdeux "));
+    EXPECT_EQ(label.left(), 1234.567f);
+    EXPECT_EQ(label.height(), 372.125f);
+    EXPECT_EQ(label.caption(), QStringLiteral("un\rdeux "));
+
+    EXPECT_THROW(label.setLeft(std::numeric_limits<float>::quiet_NaN()), RuntimeError);
+    EXPECT_EQ(label.left(), 1234.567f);
+    Line line(window);
+    line.setEnds(2436, 2526, 831.5454f, 4130.4546f);
+    try {
+        line.setY2(-std::numeric_limits<float>::infinity());
+        ADD_FAILURE() << "an infinite end was accepted";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.kind(), ErrorKind::InvalidPropertyValue);
+    }
+    EXPECT_EQ(line.y2(), 4130.4546f);
+
+    PushButton button(window, QStringLiteral("10"), {300, 300, 312, 252}, 5);
+    button.setBackColor(QColor(100, 255, 100));
+    EXPECT_EQ(button.backColor(), QColor(100, 255, 100));
+    const QColor face = renderWindow(window).pixelColor(button.geometry().center() + QPoint(-7, 0));
+    EXPECT_GT(face.green(), face.red() + 80) << "the face shows the background colour";
+}
+
+TEST_F(BareWindow, BoxesLieOnWholePixelsWithSolidBordersAndCorners)
+{
+    // 612 x 372 twips is 40.8 x 24.8 px: the label covers 41 x 25 pixels.
+    Label label(window);
+    label.setBox(150, 150, 612, 372);
+    label.setBackColor(Panel);
+    label.setBorder(true);
+    Shape panel(window, ShapeKind::Rectangle);
+    panel.setBox(60, 1500, 1218, 393); // 81.2 x 26.2 px from (4, 100)
+    panel.setFillColor(Panel);
+    panel.setOutline(Outline::Solid, Blue, 1);
+    window.setDrawingOrder({&label, &panel});
+    const QImage image = renderWindow(window);
+
+    const QColor black(Qt::black);
+    for (QPoint border : {QPoint(10, 10), QPoint(30, 34), QPoint(50, 20), QPoint(50, 34)})
+        EXPECT_EQ(image.pixelColor(border), black) << border.x() << "," << border.y();
+    EXPECT_EQ(image.pixelColor(30, 33), Panel);
+    EXPECT_EQ(image.pixelColor(30, 35), White);
+    EXPECT_EQ(image.pixelColor(51, 20), White);
+
+    for (QPoint border : {QPoint(4, 100), QPoint(84, 110), QPoint(84, 125), QPoint(30, 125)})
+        EXPECT_EQ(image.pixelColor(border), Blue) << border.x() << "," << border.y();
+    EXPECT_EQ(image.pixelColor(30, 124), Panel);
+    EXPECT_EQ(image.pixelColor(30, 126), White);
+}
+
+TEST_F(BareWindow, CaptionBreaksAtACarriageReturnAndWrapsAtTheWidth)
+{
+    Label label(window);
+    label.setBox(150, 150, 1500, 900); // 100 x 60 px from (10, 10)
+    label.setBackColor(White);
+    label.setForeColor(QColor(Qt::black));
+    window.setDrawingOrder({&label});
+    // The ink's lowest row and rightmost column.
+    const auto inkExtent = [&](const QString& caption) {
+        label.setCaption(caption);
+        const QImage image = renderWindow(window);
+        QPoint extent(-1, -1);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).red() < 128)
+                    extent = {std::max(extent.x(), x), y};
+        return extent;
+    };
+    const QPoint one = inkExtent(QStringLiteral("Vent"));
+    const QPoint two = inkExtent(QStringLiteral("Vent\rVent"));
+    EXPECT_GT(two.y(), one.y() + 5);
+    EXPECT_EQ(two.x(), one.x());
+    const QPoint wrapped = inkExtent(QStringLiteral("Vent Vent Vent Vent Vent Vent"));
+    EXPECT_GT(wrapped.y(), one.y() + 5);
+    EXPECT_LT(wrapped.x(), 10 + 100);
+}
+
+TEST(DrawingOrder, OverlapsFollowTheLayout)
+{
+    StartedTool tool;
+    Form1& form = tool.form();
+    const float spotX = form.Vb.left() + 126;
+    const float spotY = form.Vb.top() + 126;
+
+    // The boat's line ends under its spot.
+    ASSERT_EQ(form.Lb.x2(), spotX);
+    EXPECT_EQ(pixelAtTwips(renderWindow(form), spotX, spotY), Blue);
+
+    // Boat's tag lies under the spot, the wind's tag over it.
+    form.Boat.setBox(spotX - 186, spotY - 126, 372, 252);
+    EXPECT_EQ(pixelAtTwips(renderWindow(form), spotX, spotY), Blue);
+    form.Wind.setCaption(QString());
+    form.Wind.setBackColor(QColor(255, 0, 0));
+    form.Wind.setBox(spotX - 216, spotY - 126, 432, 252);
+    EXPECT_EQ(pixelAtTwips(renderWindow(form), spotX, spotY), QColor(255, 0, 0));
+
+    // Buttons lie over every windowless control: the pale blue face, not
+    // the grey label.
+    form.Label8.setBox(form.Cinq(0).box().left, form.Cinq(0).box().top, 1000, 400);
+    const QColor face = renderWindow(form).pixelColor(form.Cinq(0).geometry().center() + QPoint(-6, 0));
+    EXPECT_GT(face.blue(), face.red() + 15);
+}
+
+} // namespace
