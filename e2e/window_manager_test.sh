@@ -1,19 +1,26 @@
-# Under a window manager the main window opens centred on the screen, shows
-# its icon, and keeps its size when the manager is asked to resize it.
+# Under a window manager the main window opens centred on the screen, frame
+# included, offers no minimise or maximise, shows its icon, and keeps its
+# size when the manager is asked to resize it.
 source "$(dirname "$0")/lib.sh"
 e2e_start_display wm
 e2e_start_tool "$1"
 e2e_window_geometry
 
+# The whole window, frame included, is centred: twice the offset of its
+# middle from the screen's is at most 2 pixels either way.
 read -r screen_w screen_h < <(xdotool getdisplaygeometry)
-centre_x=$((E2E_X + E2E_W / 2))
-centre_y=$((E2E_Y + E2E_H / 2))
-# The window is centred before the manager adds its frame, so the title bar
-# shifts the client area down by the bar's height at most.
-((centre_x - screen_w / 2 <= 4 && screen_w / 2 - centre_x <= 4)) \
-    || e2e_fail "client centred at x=$centre_x on a screen $screen_w wide"
-((centre_y - screen_h / 2 <= 30 && screen_h / 2 - centre_y <= 4)) \
-    || e2e_fail "client centred at y=$centre_y on a screen $screen_h high"
+read -r left right top bottom < <(e2e_frame_extents "$E2E_WINDOW")
+((top > 0)) || e2e_fail "the window manager drew no frame"
+dx=$((2 * (E2E_X - left) + left + E2E_W + right - screen_w))
+dy=$((2 * (E2E_Y - top) + top + E2E_H + bottom - screen_h))
+((dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2)) \
+    || e2e_fail "framed window off centre by ($dx, $dy) half pixels on a ${screen_w}x${screen_h} screen"
+
+# Motif hints: no minimise (functions 8, decorations 32) and no maximise
+# (16, 64) asked for; close (function 32) kept.
+read -r _ functions decorations _ < <(xprop -id "$E2E_WINDOW" _MOTIF_WM_HINTS | sed -n 's/.*= *//p' | tr -d ',')
+((functions & 0x20 && !(functions & 0x18) && !(decorations & 0x60))) \
+    || e2e_fail "Motif hints: functions $functions, decorations $decorations"
 
 has_window_icon "$E2E_WINDOW" || e2e_fail "no 48 x 48 window icon"
 

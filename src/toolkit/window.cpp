@@ -78,6 +78,7 @@ void Window::centreOnScreen()
     if (!screen)
         return;
     QRect frame = frameGeometry();
+    centredWithoutFrame_ = frameHeight() == 0;
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
 }
@@ -174,6 +175,8 @@ void Window::moveEvent(QMoveEvent* event)
         resize(width(), *unframedOuterHeight_ - frameHeight());
         unframedOuterHeight_.reset();
     }
+    if (centredWithoutFrame_ && frameHeight() > 0)
+        centreOnScreen();
 }
 
 void Window::mouseMoveEvent(QMouseEvent* event)

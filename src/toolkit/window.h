@@ -32,6 +32,9 @@ public:
 
     // The outer height, title bar and borders included; the width stays.
     void setOuterHeight(float twips);
+    // Centres the window, frame included. A window manager's frame is known
+    // only once the window is on screen, so a window centred before that is
+    // centred again when its frame arrives.
     void centreOnScreen();
 
     // The persistent drawing surface: once switched on it lies beneath every
@@ -77,6 +80,7 @@ private:
 
     // An outer height in pixels, asked for before the window had a frame.
     std::optional<int> unframedOuterHeight_;
+    bool centredWithoutFrame_ = false;
 };
 
 } // namespace toolkit
