@@ -1,10 +1,12 @@
-// The windowless controls and the buttons of the toolkit: what a property
-// set does, how a control lies on the pixel grid, and which control covers
-// which.
+// The windowless controls, the buttons and the persistent drawing of the
+// toolkit: what a property set does, how a control lies on the pixel grid,
+// which control covers which, and what drawing is kept.
 #include "support/pixels.h"
 #include "support/started_tool.h"
 #include "toolkit/runtime_error.h"
 #include "toolkit/system_colours.h"
+
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -17,11 +19,24 @@ namespace {
 const QColor White(255, 255, 255);
 const QColor Panel(224, 224, 224);
 const QColor Blue(0, 0, 255);
+const QColor Red(255, 0, 0);
+const QColor Green(0, 255, 0);
 
 class BareWindow : public testing::Test {
 protected:
     BareWindow() { window.setBackColor(White); }
+
+    // A red disc in the middle, the window's only windowless control.
+    void putDisc()
+    {
+        disc.setBox(1200, 1200, 600, 600);
+        disc.setFillColor(Red);
+        window.setDrawingOrder({&disc});
+    }
+    bool greenAt(double x, double y) { return anyNear(renderWindow(window), x, y, 1, isGreen); }
+
     Window window{QStringLiteral("bare"), 3000, 3000, Window::Border::FixedSingle};
+    Shape disc{window, ShapeKind::Circle};
 };
 
 TEST_F(BareWindow, PropertiesReadBackAsSetAndNonFiniteOnesAreRefused)
@@ -108,6 +123,32 @@ TEST_F(BareWindow, CaptionBreaksAtACarriageReturnAndWrapsAtTheWidth)
     EXPECT_LT(wrapped.x(), 10 + 100);
 }
 
+TEST_F(BareWindow, DrawingLiesBeneathTheControlsAndSurvivesRepaints)
+{
+    putDisc();
+    window.drawLine(0, 600, 3000, 600, Green);
+    EXPECT_FALSE(greenAt(1500, 600)) << "kept before the surface was switched on";
+    window.setAutoRedraw(true);
+    window.drawLine(0, 1500, 3000, 1500, Green); // through the disc, drawn after it
+    window.show();
+    QApplication::processEvents();
+    window.hide();
+    window.show();
+    window.repaint();
+    EXPECT_TRUE(greenAt(600, 1500));
+    EXPECT_EQ(pixelAtTwips(renderWindow(window), 1500, 1500), Red);
+}
+
+TEST_F(BareWindow, ClearingErasesTheDrawingButNotTheControls)
+{
+    putDisc();
+    window.setAutoRedraw(true);
+    window.drawCircle(1500, 1500, 900, Green);
+    window.clearDrawing();
+    EXPECT_EQ(pixelAtTwips(renderWindow(window), 1500, 600), White);
+    EXPECT_EQ(pixelAtTwips(renderWindow(window), 1500, 1500), Red);
+}
+
 TEST(DrawingOrder, OverlapsFollowTheLayout)
 {
     StartedTool tool;
@@ -123,9 +164,9 @@ TEST(DrawingOrder, OverlapsFollowTheLayout)
     form.Boat.setBox(spotX - 186, spotY - 126, 372, 252);
     EXPECT_EQ(pixelAtTwips(renderWindow(form), spotX, spotY), Blue);
     form.Wind.setCaption(QString());
-    form.Wind.setBackColor(QColor(255, 0, 0));
+    form.Wind.setBackColor(Red);
     form.Wind.setBox(spotX - 216, spotY - 126, 432, 252);
-    EXPECT_EQ(pixelAtTwips(renderWindow(form), spotX, spotY), QColor(255, 0, 0));
+    EXPECT_EQ(pixelAtTwips(renderWindow(form), spotX, spotY), Red);
 
     // Buttons lie over every windowless control: the pale blue face, not
     // the grey label.
