@@ -1,0 +1,65 @@
+#include "support/diagram_events.h"
+
+#include "main_window/form1.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+void deliverMove(QWidget& window, const PointerMove& move)
+{
+    const QPoint under(static_cast<int>(std::floor(move.pixel.x())), static_cast<int>(std::floor(move.pixel.y())));
+    QWidget* target = window.childAt(under);
+    if (!target)
+        target = &window;
+    const QPointF local = move.pixel - QPointF(target->mapTo(&window, QPoint(0, 0)));
+    QMouseEvent event(QEvent::MouseMove, local, move.pixel, window.mapToGlobal(move.pixel), Qt::NoButton, move.buttons,
+                      move.modifiers);
+    QApplication::sendEvent(target, &event);
+}
+
+void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
+
+} // namespace
+
+void deliver(Form1& form, const DiagramEvent& event)
+{
+    std::visit(
+        [&form](const auto& e) {
+            using Event = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<Event, PointerMove>)
+                deliverMove(form, e);
+            else if constexpr (std::is_same_v<Event, ScaleClick>)
+                click(form.Cinq(e.index));
+            else if constexpr (std::is_same_v<Event, HourClick>)
+                click(form.Heure(e.index));
+            else
+                click(form.Raz(e.index));
+        },
+        event);
+}
+
+QString describe(const DiagramEvent& event)
+{
+    return std::visit(
+        [](const auto& e) {
+            using Event = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<Event, PointerMove>)
+                return QStringLiteral("move to (%1, %2) px, buttons %3, modifiers %4")
+                    .arg(e.pixel.x(), 0, 'g', 17)
+                    .arg(e.pixel.y(), 0, 'g', 17)
+                    .arg(e.buttons.toInt(), 0, 16)
+                    .arg(e.modifiers.toInt(), 0, 16);
+            else if constexpr (std::is_same_v<Event, ScaleClick>)
+                return QStringLiteral("click Cinq(%1)").arg(e.index);
+            else if constexpr (std::is_same_v<Event, HourClick>)
+                return QStringLiteral("click Heure(%1)").arg(e.index);
+            else
+                return QStringLiteral("click Raz(%1)").arg(e.index);
+        },
+        event);
+}
