@@ -1,10 +1,13 @@
 #include "support/diagram_events.h"
 
+#include "help_window/form2.h"
 #include "main_window/form1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWindow>
 
 #include <cmath>
 
@@ -24,6 +27,15 @@ void deliverMove(QWidget& window, const PointerMove& move)
 
 void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
 
+void closeHelp(Form2* help)
+{
+    if (!help)
+        return;
+    QCloseEvent request;
+    QApplication::sendEvent(help->windowHandle(), &request);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 } // namespace
 
 void deliver(Form1& form, const DiagramEvent& event)
@@ -31,14 +43,22 @@ void deliver(Form1& form, const DiagramEvent& event)
     std::visit(
         [&form](const auto& e) {
             using Event = std::decay_t<decltype(e)>;
-            if constexpr (std::is_same_v<Event, PointerMove>)
-                deliverMove(form, e);
-            else if constexpr (std::is_same_v<Event, ScaleClick>)
+            if constexpr (std::is_same_v<Event, PointerMove>) {
+                if (!e.overHelp)
+                    deliverMove(form, e);
+                else if (Form2* help = form.helpWindow())
+                    deliverMove(*help, e);
+            } else if constexpr (std::is_same_v<Event, ScaleClick>) {
                 click(form.Cinq(e.index));
-            else if constexpr (std::is_same_v<Event, HourClick>)
+            } else if constexpr (std::is_same_v<Event, HourClick>) {
                 click(form.Heure(e.index));
-            else
+            } else if constexpr (std::is_same_v<Event, EraseClick>) {
                 click(form.Raz(e.index));
+            } else if constexpr (std::is_same_v<Event, HelpClick>) {
+                click(*form.Aide);
+            } else {
+                closeHelp(form.helpWindow());
+            }
         },
         event);
 }
@@ -49,7 +69,8 @@ QString describe(const DiagramEvent& event)
         [](const auto& e) {
             using Event = std::decay_t<decltype(e)>;
             if constexpr (std::is_same_v<Event, PointerMove>)
-                return QStringLiteral("move to (%1, %2) px, buttons %3, modifiers %4")
+                return QStringLiteral("move %1 to (%2, %3) px, buttons %4, modifiers %5")
+                    .arg(e.overHelp ? QStringLiteral("over help") : QStringLiteral("over main"))
                     .arg(e.pixel.x(), 0, 'g', 17)
                     .arg(e.pixel.y(), 0, 'g', 17)
                     .arg(e.buttons.toInt(), 0, 16)
@@ -58,8 +79,12 @@ QString describe(const DiagramEvent& event)
                 return QStringLiteral("click Cinq(%1)").arg(e.index);
             else if constexpr (std::is_same_v<Event, HourClick>)
                 return QStringLiteral("click Heure(%1)").arg(e.index);
-            else
+            else if constexpr (std::is_same_v<Event, EraseClick>)
                 return QStringLiteral("click Raz(%1)").arg(e.index);
+            else if constexpr (std::is_same_v<Event, HelpClick>)
+                return QStringLiteral("click Aide");
+            else
+                return QStringLiteral("close the help window");
         },
         event);
 }

@@ -1,11 +1,13 @@
 #include "support/invariant_checker.h"
 
+#include "help_window/form2.h"
 #include "main_window/form1.h"
 #include "support/calcul_runs.h"
 #include "support/diagram_invariants.h"
 #include "support/form_controls.h"
 #include "toolkit/twips.h"
 
+#include <QApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -66,6 +68,8 @@ struct Landing {
 Landing landingOf(const PointerMove& move, const Form1& form, const DiagramState& s)
 {
     Landing landing;
+    if (move.overHelp)
+        return landing;
     const QPoint under(static_cast<int>(std::floor(move.pixel.x())), static_cast<int>(std::floor(move.pixel.y())));
     // Buttons and enabled labels take the pointer for themselves.
     if (form.childAt(under))
@@ -133,10 +137,13 @@ QStringList InvariantChecker::brokenAfter(const DiagramEvent& event) const
                 checkHourClick(e.index, broken);
             else if constexpr (std::is_same_v<Event, EraseClick>)
                 checkEraseClick(e.index, broken);
-            else
+            else if constexpr (std::is_same_v<Event, ScaleClick>)
                 checkScaleClick(e.index, broken);
+            else
+                checkHelpEvent(std::is_same_v<Event, HelpClick>, broken);
         },
         event);
+    checkWindows(broken);
     return broken;
 }
 
@@ -265,4 +272,22 @@ void InvariantChecker::checkScaleClick(int index, QStringList& broken) const
     // Start-up runs Calcul once, each erased hour once more, and the scale
     // handler once after start-up.
     checkCalculRuns(recordedBefore + 2, broken);
+}
+
+void InvariantChecker::checkHelpEvent(bool opening, QStringList& broken) const
+{
+    checkNothingChanged(broken);
+    const Form2* help = form_.helpWindow();
+    if (opening && !(help && help->isVisible()))
+        broken << QStringLiteral("a click on Aide left no help window open");
+    if (!opening && help)
+        broken << QStringLiteral("the help window is still there after its close box");
+}
+
+void InvariantChecker::checkWindows(QStringList& broken) const
+{
+    const long windows = QApplication::topLevelWidgets().size();
+    const long wanted = form_.helpWindow() ? 2 : 1;
+    if (windows != wanted)
+        broken << QStringLiteral("%1 top-level windows, not %2").arg(windows).arg(wanted);
 }

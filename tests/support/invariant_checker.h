@@ -17,7 +17,9 @@ class Form1;
 // inside the circle with the left button alone sets exactly one of boat,
 // current and wind and runs Calcul once; any other move changes nothing; a
 // click on an hour or an erase button records or erases that hour alone, or
-// changes nothing; a scale click starts the diagram afresh at that scale.
+// changes nothing; a scale click starts the diagram afresh at that scale;
+// opening and closing the help window change nothing on the main window.
+// There is one top-level window, two while the help window is open.
 // Captions are read in the decimal separator of the default locale.
 //
 // Call beforeEvent(), deliver the event, then brokenAfter(event): an empty
@@ -50,6 +52,8 @@ private:
     void checkHourClick(int index, QStringList& broken) const;
     void checkEraseClick(int index, QStringList& broken) const;
     void checkScaleClick(int index, QStringList& broken) const;
+    void checkHelpEvent(bool opening, QStringList& broken) const;
+    void checkWindows(QStringList& broken) const;
     void checkNothingChanged(QStringList& broken) const;
     void checkCalculRuns(long expected, QStringList& broken) const;
 

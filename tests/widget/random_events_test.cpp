@@ -4,8 +4,10 @@
 // LOXANE_RANDOM_SEED replays a sequence (a failure prints its seed);
 // LOXANE_RANDOM_EVENTS sets how many events each locale gets.
 #include "support/diagram_events.h"
+#include "support/help_windows.h"
 #include "support/invariant_checker.h"
 #include "support/started_tool.h"
+#include "support/test_locales.h"
 
 #include <QCoreApplication>
 
@@ -42,7 +44,8 @@ long eventCount()
 // Picks events the way they are most likely to break something: pointer
 // moves at the rims of the spots and of the circle, at the centre, in small
 // drag steps, anywhere on and far beyond the window, with every mask of
-// buttons; now and then a click on an hour, an erase or a scale button.
+// buttons; now and then a click on an hour, an erase or a scale button, and
+// the help window opened, moved over and closed.
 class EventSource {
 public:
     EventSource(std::uint64_t seed, const Form1& form, const DiagramState& state)
@@ -59,6 +62,10 @@ public:
             return HourClick{index(24)};
         if (roll < 6.1)
             return EraseClick{index(24)};
+        if (roll < 6.4)
+            return HelpClick{};
+        if (roll < 6.7)
+            return HelpClose{};
         return move();
     }
 
@@ -101,8 +108,11 @@ private:
 
     PointerMove move()
     {
-        last_ = twipsTarget();
-        QPointF pixel = last_ / 15.0;
+        // The help window, when open, gets moves of its own.
+        const bool overHelp = form_.helpWindow() && chance(10);
+        if (!overHelp)
+            last_ = twipsTarget();
+        QPointF pixel = overHelp ? QPointF(uniform(-100, 1000), uniform(-100, 700)) : last_ / 15.0;
         // A mouse gives whole pixels; touch, tablets and scaled screens do not.
         if (chance(50))
             pixel = QPointF(std::round(pixel.x()), std::round(pixel.y()));
@@ -119,7 +129,7 @@ private:
         Qt::KeyboardModifiers modifiers;
         if (chance(20))
             modifiers = Qt::KeyboardModifiers::fromInt(index(16) << 25); // shift, control, alt, meta
-        return {pixel, buttons, modifiers};
+        return {pixel, buttons, modifiers, overHelp};
     }
 
     std::mt19937_64 random_;
@@ -132,6 +142,7 @@ private:
 // saying how to replay it.
 void runSequence(std::uint64_t seed, long count, const QLocale& locale)
 {
+    HelpWindowsRemoved cleanUp;
     StartedTool tool(locale);
     Form1& form = tool.form();
     InvariantChecker checker(form, tool.state());
@@ -158,14 +169,7 @@ void runSequence(std::uint64_t seed, long count, const QLocale& locale)
     QCoreApplication::processEvents();
 }
 
-struct LocaleCase {
-    const char* name;
-    QLocale locale;
-};
-
-void PrintTo(const LocaleCase& locale, std::ostream* out) { *out << locale.name; }
-
-class RandomEvents : public testing::TestWithParam<LocaleCase> {};
+class RandomEvents : public testing::TestWithParam<TestLocale> {};
 
 } // namespace
 
@@ -176,12 +180,4 @@ TEST_P(RandomEvents, KeepEveryInvariant)
     runSequence(seed, eventCount(), GetParam().locale);
 }
 
-// The user's own locale, whose decimal separator every readout uses; the last
-// one writes it as neither a comma nor a point.
-INSTANTIATE_TEST_SUITE_P(
-    Locales, RandomEvents,
-    testing::Values(LocaleCase{"French", QLocale(QLocale::French, QLocale::France)},
-                    LocaleCase{"EnglishUS", QLocale(QLocale::English, QLocale::UnitedStates)},
-                    LocaleCase{"German", QLocale(QLocale::German, QLocale::Germany)},
-                    LocaleCase{"PersianArabicSeparator", QLocale(QLocale::Persian, QLocale::Iran)}),
-    [](const testing::TestParamInfo<LocaleCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locales, RandomEvents, testLocales(), testLocaleName);
