@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds Loxane with its tests and runs every one of them: unit, widget and
-# end-to-end. Installs what they need on Debian.
+# Builds Loxane with its tests and runs every one of them: unit, widget,
+# randomized, session and end-to-end; then builds them again with the
+# sanitizers and runs all but the end-to-end tests there. Installs what they
+# need on Debian.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/install-packages.sh
@@ -11,3 +13,11 @@ cmake --build build/test -j"$(nproc)"
 (cd build/test && ctest --output-on-failure -j"$(nproc)")
 # The desktop files and the Debian package, installed, started and removed.
 bash packaging/check.sh build/test
+# Unit, widget, randomized and session tests again under AddressSanitizer,
+# its leak checker and UndefinedBehaviorSanitizer: any report fails the test
+# that made it. The sanitizers make each event about twice as slow, so the
+# randomized test takes a quarter of its events per locale here.
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOXANE_SANITIZE=ON -DLOXANE_BENCHMARKS=OFF
+cmake --build build/sanitize -j"$(nproc)"
+(cd build/sanitize && LOXANE_RANDOM_EVENTS=25000 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --output-on-failure -j"$(nproc)" -E '^e2e\.')
