@@ -15,10 +15,23 @@ QString tenths(const QString& separator, bool maybeNegative)
 
 QRegularExpression exactly(const QString& pattern) { return QRegularExpression(QStringLiteral("^%1$").arg(pattern)); }
 
-int whole(const QRegularExpressionMatch& match, int group) { return match.captured(group).trimmed().toInt(); }
+using Match = QRegularExpressionMatch;
+
+// The numbers of a caption that follows the grammar.
+template <class Numbers>
+auto read(const QRegularExpression& grammar, const QString& caption, Numbers numbers)
+    -> std::optional<decltype(numbers(Match()))>
+{
+    const Match match = grammar.match(caption);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return numbers(match);
+}
+
+int whole(const Match& match, int group) { return match.captured(group).trimmed().toInt(); }
 
 // The captures sign, integer part and tenth, from the first given.
-double decimal(const QRegularExpressionMatch& match, int first)
+double decimal(const Match& match, int first)
 {
     const double magnitude = match.captured(first + 1).toInt() + match.captured(first + 2).toInt() / 10.0;
     return match.captured(first).isEmpty() ? magnitude : -magnitude;
@@ -42,48 +55,31 @@ CaptionGrammar::CaptionGrammar(const QString& decimalSeparator)
 
 std::optional<VectorReadout> CaptionGrammar::vector(const QString& caption) const
 {
-    const auto m = vector_.match(caption);
-    if (!m.hasMatch())
-        return std::nullopt;
-    return VectorReadout{decimal(m, 1), whole(m, 4)};
+    return read(vector_, caption, [](const Match& m) { return VectorReadout{decimal(m, 1), whole(m, 4)}; });
 }
 
 std::optional<WindReadout> CaptionGrammar::wind(const QString& caption) const
 {
-    const auto m = wind_.match(caption);
-    if (!m.hasMatch())
-        return std::nullopt;
-    return WindReadout{whole(m, 1), whole(m, 3)};
+    return read(wind_, caption, [](const Match& m) { return WindReadout{whole(m, 1), whole(m, 3)}; });
 }
 
 std::optional<VmgReadout> CaptionGrammar::vmg(const QString& caption) const
 {
-    const auto m = vmg_.match(caption);
-    if (!m.hasMatch())
-        return std::nullopt;
-    return VmgReadout{whole(m, 1), decimal(m, 2)};
+    return read(vmg_, caption, [](const Match& m) { return VmgReadout{whole(m, 1), decimal(m, 2)}; });
 }
 
 std::optional<HourReadout> CaptionGrammar::hour(const QString& caption) const
 {
-    const auto m = hour_.match(caption);
-    if (!m.hasMatch())
-        return std::nullopt;
-    return HourReadout{whole(m, 1), VectorReadout{decimal(m, 3), whole(m, 6)}};
+    return read(hour_, caption,
+                [](const Match& m) { return HourReadout{whole(m, 1), VectorReadout{decimal(m, 3), whole(m, 6)}}; });
 }
 
 std::optional<SummaryReadout> CaptionGrammar::summary(const QString& caption) const
 {
-    const auto m = summary_.match(caption);
-    if (!m.hasMatch())
-        return std::nullopt;
-    return SummaryReadout{whole(m, 1), decimal(m, 3), whole(m, 6)};
+    return read(summary_, caption, [](const Match& m) { return SummaryReadout{whole(m, 1), decimal(m, 3), whole(m, 6)}; });
 }
 
 std::optional<VectorReadout> CaptionGrammar::meanCourse(const QString& caption) const
 {
-    const auto m = meanCourse_.match(caption);
-    if (!m.hasMatch())
-        return std::nullopt;
-    return VectorReadout{decimal(m, 1), whole(m, 4)};
+    return read(meanCourse_, caption, [](const Match& m) { return VectorReadout{decimal(m, 1), whole(m, 4)}; });
 }
