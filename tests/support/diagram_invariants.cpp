@@ -301,6 +301,9 @@ private:
         if (s.SegmentCount == 0) {
             if (!f.Label3.caption().isEmpty())
                 fail(QStringLiteral("summary %1 with no hour recorded").arg(quoted(f.Label3.caption())));
+            // Hidden, the mean course keeps its last text, which was in grammar.
+            if (!f.COGMean.caption().isEmpty() && !grammar.meanCourse(f.COGMean.caption()))
+                fail(QStringLiteral("hidden mean course %1").arg(quoted(f.COGMean.caption())));
         } else {
             const auto summary = grammar.summary(f.Label3.caption());
             if (!summary || summary->count != s.SegmentCount || std::fabs(summary->speed - s.MeanCurrentSpeed) > TenthSlack
@@ -311,9 +314,6 @@ private:
                 || std::fabs(course->heading - s.MeanCog) > HalfDegreeSlack)
                 fail(QStringLiteral("mean course %1").arg(quoted(f.COGMean.caption())));
         }
-        // Hidden, the mean course keeps its last text, which was in grammar.
-        if (!f.COGMean.caption().isEmpty() && !grammar.meanCourse(f.COGMean.caption()))
-            fail(QStringLiteral("mean course %1").arg(quoted(f.COGMean.caption())));
     }
 
     void colours()
