@@ -16,7 +16,7 @@ namespace {
 void deliverMove(QWidget& window, const PointerMove& move)
 {
     const QPoint under(static_cast<int>(std::floor(move.pixel.x())), static_cast<int>(std::floor(move.pixel.y())));
-    QWidget* target = window.childAt(under);
+    QWidget* target = move.grabbed ? nullptr : window.childAt(under);
     if (!target)
         target = &window;
     const QPointF local = move.pixel - QPointF(target->mapTo(&window, QPoint(0, 0)));
@@ -69,8 +69,9 @@ QString describe(const DiagramEvent& event)
         [](const auto& e) {
             using Event = std::decay_t<decltype(e)>;
             if constexpr (std::is_same_v<Event, PointerMove>)
-                return QStringLiteral("move %1 to (%2, %3) px, buttons %4, modifiers %5")
+                return QStringLiteral("move %1%2 to (%3, %4) px, buttons %5, modifiers %6")
                     .arg(e.overHelp ? QStringLiteral("over help") : QStringLiteral("over main"))
+                    .arg(e.grabbed ? QStringLiteral(", grabbed") : QString())
                     .arg(e.pixel.x(), 0, 'g', 17)
                     .arg(e.pixel.y(), 0, 'g', 17)
                     .arg(e.buttons.toInt(), 0, 16)

@@ -12,12 +12,14 @@ class Form1;
 
 // A pointer move at a position in logical pixels (any position, far outside
 // the window too), with any buttons held, on the main window or on the help
-// window while it is open.
+// window while it is open. A grabbed move goes to the window whatever lies
+// under the pointer, as after a press on the window's own surface.
 struct PointerMove {
     QPointF pixel;
     Qt::MouseButtons buttons;
     Qt::KeyboardModifiers modifiers;
     bool overHelp = false;
+    bool grabbed = false;
 };
 struct ScaleClick {
     int index;

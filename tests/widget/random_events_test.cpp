@@ -129,7 +129,7 @@ private:
         Qt::KeyboardModifiers modifiers;
         if (chance(20))
             modifiers = Qt::KeyboardModifiers::fromInt(index(16) << 25); // shift, control, alt, meta
-        return {pixel, buttons, modifiers, overHelp};
+        return {pixel, buttons, modifiers, overHelp, buttons != Qt::NoButton && chance(50)};
     }
 
     std::mt19937_64 random_;
