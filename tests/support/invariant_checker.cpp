@@ -71,9 +71,9 @@ Landing landingOf(const PointerMove& move, const Form1& form, const DiagramState
     if (move.overHelp)
         return landing;
     const QPoint under(static_cast<int>(std::floor(move.pixel.x())), static_cast<int>(std::floor(move.pixel.y())));
-    // Buttons and enabled labels take the pointer for themselves, buttons
-    // unless the window holds it.
-    if (!move.grabbed && form.childAt(under))
+    // Buttons and enabled labels take the pointer for themselves, also
+    // from a drag that started on the window.
+    if (form.childAt(under))
         return landing;
     for (const toolkit::Label* label : labelsOf(form))
         if (label->visible() && label->takesPointerAt(move.pixel))
