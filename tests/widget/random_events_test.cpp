@@ -8,6 +8,7 @@
 #include "support/invariant_checker.h"
 #include "support/started_tool.h"
 #include "support/test_locales.h"
+#include "toolkit/twips.h"
 
 #include <QCoreApplication>
 
@@ -49,7 +50,7 @@ long eventCount()
 class EventSource {
 public:
     EventSource(std::uint64_t seed, const Form1& form, const DiagramState& state)
-        : random_(seed), form_(form), s_(state)
+        : random_(seed), form_(form), s_(state), last_(state.CenterX, state.CenterY)
     {
     }
 
@@ -91,8 +92,11 @@ private:
         const double roll = uniform(0, 100);
         if (roll < 20)
             return around(cx + s_.BoatX, cy + s_.BoatY, nearRim(halfSpot));
-        if (roll < 40)
+        if (roll < 37)
             return around(cx + s_.CurrentX, cy + s_.CurrentY, nearRim(halfSpot));
+        // The ground spot cannot be dragged: a drag starting there sets the wind.
+        if (roll < 40)
+            return around(cx + s_.GroundX, cy + s_.GroundY, nearRim(halfSpot));
         if (roll < 50)
             return around(cx, cy, nearRim(s_.Radius));
         if (roll < 58)
@@ -100,7 +104,7 @@ private:
         if (roll < 75)
             return around(last_.x(), last_.y(), uniform(0, 150));
         if (roll < 90)
-            return {uniform(0, 7020), uniform(0, 6735)};
+            return {uniform(0, toolkit::toTwips(form_.width())), uniform(0, toolkit::toTwips(form_.height()))};
         if (roll < 98)
             return {uniform(-20000, 27000), uniform(-20000, 27000)};
         return {uniform(-1.5e6, 1.5e6), uniform(-1.5e6, 1.5e6)};
@@ -112,7 +116,7 @@ private:
         const bool overHelp = form_.helpWindow() && chance(10);
         if (!overHelp)
             last_ = twipsTarget();
-        QPointF pixel = overHelp ? QPointF(uniform(-100, 1000), uniform(-100, 700)) : last_ / 15.0;
+        QPointF pixel = overHelp ? QPointF(uniform(-100, 1000), uniform(-100, 700)) : last_ / toolkit::TwipsPerPixel;
         // A mouse gives whole pixels; touch, tablets and scaled screens do not.
         if (chance(50))
             pixel = QPointF(std::round(pixel.x()), std::round(pixel.y()));
@@ -135,7 +139,7 @@ private:
     std::mt19937_64 random_;
     const Form1& form_;
     const DiagramState& s_;
-    QPointF last_{2436, 2526};
+    QPointF last_; // in twips
 };
 
 // Runs a sequence and stops at the first event that breaks an invariant,
