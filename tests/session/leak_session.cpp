@@ -9,14 +9,15 @@
 #include "main_window/form1.h"
 #include "support/diagram_events.h"
 #include "support/invariant_checker.h"
+#include "toolkit/twips.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <QTest>
 #include <QTimer>
 
 #include <cmath>
 #include <cstdio>
-#include <numbers>
 
 namespace {
 
@@ -42,7 +43,7 @@ public:
         step(ScaleClick{2});
         step(HelpClick{});
         std::printf("%d steps, %d broke an invariant; Exit with the help window open\n", steps_, failures_);
-        form_.Quitter->click();
+        QTest::mouseClick(form_.Quitter, Qt::LeftButton);
     }
 
     bool passed() const { return failures_ == 0; }
@@ -64,9 +65,17 @@ private:
             std::fprintf(stderr, "%s\n", qPrintable(what));
     }
 
-    void moveTo(double x, double y) { step(PointerMove{QPointF(s_.CenterX + x, s_.CenterY + y) / 15.0, Qt::LeftButton, {}}); }
+    void moveTo(double x, double y)
+    {
+        step(PointerMove{QPointF(s_.CenterX + x, s_.CenterY + y) / toolkit::TwipsPerPixel, Qt::LeftButton, {}});
+    }
 
     enum class Dragged { Boat, Current, Wind };
+
+    static const char* nameOf(Dragged what)
+    {
+        return what == Dragged::Boat ? "the boat" : what == Dragged::Current ? "the current" : "the wind";
+    }
 
     float& xOf(Dragged what) { return what == Dragged::Boat ? s_.BoatX : what == Dragged::Current ? s_.CurrentX : s_.WindX; }
     float& yOf(Dragged what) { return what == Dragged::Boat ? s_.BoatY : what == Dragged::Current ? s_.CurrentY : s_.WindY; }
@@ -85,7 +94,7 @@ private:
             moveTo(radius * std::cos(angle), radius * std::sin(angle));
         }
         if (std::hypot(xOf(what) - radius * std::cos(angle), yOf(what) - radius * std::sin(angle)) > 1)
-            fail(QStringLiteral("the drag left %1 behind").arg(static_cast<int>(what)));
+            fail(QStringLiteral("the drag left %1 behind").arg(QLatin1String(nameOf(what))));
     }
 
     void recordAndEraseEveryHour()
