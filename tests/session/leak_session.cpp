@@ -133,6 +133,7 @@ void quietAboutRaising(QtMsgType type, const QMessageLogContext& context, const 
 int main(int argc, char* argv[])
 {
     standardHandler = qInstallMessageHandler(quietAboutRaising);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     bool passed = false;
