@@ -15,8 +15,8 @@ cmake --build build/test -j"$(nproc)"
 bash packaging/check.sh build/test
 # Unit, widget, randomized and session tests again under AddressSanitizer,
 # its leak checker and UndefinedBehaviorSanitizer: any report fails the test
-# that made it. The sanitizers make each event about twice as slow, so the
-# randomized test takes a quarter of its events per locale here.
+# that made it. The sanitizers make each event about three times as slow,
+# so the randomized test takes a quarter of its events per locale here.
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOXANE_SANITIZE=ON -DLOXANE_BENCHMARKS=OFF
 cmake --build build/sanitize -j"$(nproc)"
 (cd build/sanitize && LOXANE_RANDOM_EVENTS=25000 UBSAN_OPTIONS=print_stacktrace=1 \
