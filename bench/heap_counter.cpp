@@ -1,0 +1,79 @@
+#include "heap_counter.h"
+
+#include <malloc.h>
+
+#include <atomic>
+#include <cerrno>
+
+// glibc lets a program replace its malloc family and still reach the
+// original through these entry points.
+extern "C" {
+void* __libc_malloc(std::size_t size);
+void* __libc_calloc(std::size_t count, std::size_t size);
+void* __libc_realloc(void* block, std::size_t size);
+void* __libc_memalign(std::size_t alignment, std::size_t size);
+void __libc_free(void* block);
+}
+
+namespace {
+std::atomic<std::uint64_t> allocationCount{0};
+std::atomic<std::int64_t> liveBytes{0};
+
+void* taken(void* block)
+{
+    if (block) {
+        allocationCount.fetch_add(1, std::memory_order_relaxed);
+        liveBytes.fetch_add(static_cast<std::int64_t>(malloc_usable_size(block)), std::memory_order_relaxed);
+    }
+    return block;
+}
+
+void released(void* block)
+{
+    if (block)
+        liveBytes.fetch_sub(static_cast<std::int64_t>(malloc_usable_size(block)), std::memory_order_relaxed);
+}
+} // namespace
+
+namespace heap {
+std::uint64_t allocations() { return allocationCount.load(std::memory_order_relaxed); }
+std::int64_t bytesInUse() { return liveBytes.load(std::memory_order_relaxed); }
+} // namespace heap
+
+extern "C" {
+
+void* malloc(std::size_t size) noexcept { return taken(__libc_malloc(size)); }
+
+void* calloc(std::size_t count, std::size_t size) noexcept { return taken(__libc_calloc(count, size)); }
+
+void* realloc(void* block, std::size_t size) noexcept
+{
+    const auto before = block ? static_cast<std::int64_t>(malloc_usable_size(block)) : 0;
+    void* moved = __libc_realloc(block, size);
+    if (moved || size == 0)
+        liveBytes.fetch_sub(before, std::memory_order_relaxed);
+    return taken(moved);
+}
+
+void free(void* block) noexcept
+{
+    released(block);
+    __libc_free(block);
+}
+
+void* memalign(std::size_t alignment, std::size_t size) noexcept { return taken(__libc_memalign(alignment, size)); }
+
+void* aligned_alloc(std::size_t alignment, std::size_t size) noexcept { return memalign(alignment, size); }
+
+int posix_memalign(void** result, std::size_t alignment, std::size_t size) noexcept
+{
+    void* block = memalign(alignment, size);
+    if (!block)
+        return ENOMEM;
+    *result = block;
+    return 0;
+}
+
+void* valloc(std::size_t size) noexcept { return memalign(4096, size); }
+
+} // extern "C"

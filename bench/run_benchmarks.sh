@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs the drag and recompute benchmarks at device pixel ratio 1, the drag
+# ones again at 2 (Qt reads QT_SCALE_FACTOR only as it starts, hence two
+# runs), then the start-up comparison with an empty Qt window.
+# Usage: bench/run_benchmarks.sh BUILD_DIR [extra Google Benchmark flags]
+set -euo pipefail
+build=${1:?usage: $0 BUILD_DIR [benchmark flags]}
+shift
+here=$(dirname "$0")
+flags=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@")
+
+echo "== device pixel ratio 1"
+QT_SCALE_FACTOR=1 "$build/bench/loxane_bench" "${flags[@]}"
+echo "== device pixel ratio 2"
+QT_SCALE_FACTOR=2 "$build/bench/loxane_bench" --benchmark_filter=Drag "${flags[@]}"
+echo "== start-up"
+"$here/startup_vs_qt.sh" "$build"
