@@ -1,5 +1,6 @@
 #include "toolkit/label.h"
 
+#include "toolkit/outline_band.h"
 #include "toolkit/twips.h"
 
 #include <QFontMetricsF>
@@ -75,11 +76,11 @@ int Label::textFlags() const
     return horizontal | Qt::AlignTop | Qt::TextWordWrap;
 }
 
-void Label::paint(QPainter& painter) const
+void Label::paint(QPainter& painter, const QRegion& exposed) const
 {
     const QRectF box = this->box();
     painter.fillRect(box, backColor_);
-    if (border_)
+    if (border_ && exposesOutline(exposed, box, BorderPixels))
         paintFrame(painter, box, BorderPixels, Qt::black);
     painter.setFont(font_);
     painter.setPen(foreColor_);

@@ -53,7 +53,7 @@ public:
     bool autoHeight() const { return autoHeight_; }
     void setAutoHeight(bool on);
 
-    void paint(QPainter& painter) const override;
+    void paint(QPainter& painter, const QRegion& exposed) const override;
     QRectF paintedArea() const override;
     bool takesPointerAt(QPointF pixel) const override;
 

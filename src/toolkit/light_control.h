@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRectF>
+#include <QRegion>
 
 class QColor;
 class QPainter;
@@ -23,8 +24,9 @@ public:
     bool visible() const { return visible_; }
     void setVisible(bool visible);
 
-    // Paints in the window's logical pixels.
-    virtual void paint(QPainter& painter) const = 0;
+    // Paints in the window's logical pixels. Only `exposed` is being
+    // repainted: a part that misses it may be left out.
+    virtual void paint(QPainter& painter, const QRegion& exposed) const = 0;
     // What paint() may touch, in logical pixels.
     virtual QRectF paintedArea() const = 0;
     // Whether the pointer stops here instead of reaching the window.

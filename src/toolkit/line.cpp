@@ -1,5 +1,6 @@
 #include "toolkit/line.h"
 
+#include "toolkit/outline_band.h"
 #include "toolkit/twips.h"
 
 #include <QPainter>
@@ -14,10 +15,15 @@ void Line::setEnds(float x1, float y1, float x2, float y2)
     setY2(y2);
 }
 
-void Line::paint(QPainter& painter) const
+void Line::paint(QPainter& painter, const QRegion& exposed) const
 {
+    const QPointF from = pixelPoint(x1_, y1_);
+    const QPointF to = pixelPoint(x2_, y2_);
+    // A slanting line's box holds much that the line never crosses.
+    if (!exposesSegment(exposed, from, to, pixels_))
+        return;
     painter.setPen(QPen(color_, pixels_, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(pixelPoint(x1_, y1_), pixelPoint(x2_, y2_));
+    painter.drawLine(from, to);
 }
 
 QRectF Line::paintedArea() const

@@ -26,7 +26,7 @@ public:
     int pixels() const { return pixels_; }
     void setPixels(int pixels) { assign(pixels_, pixels); }
 
-    void paint(QPainter& painter) const override;
+    void paint(QPainter& painter, const QRegion& exposed) const override;
     QRectF paintedArea() const override;
 
 private:

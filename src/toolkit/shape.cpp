@@ -1,5 +1,6 @@
 #include "toolkit/shape.h"
 
+#include "toolkit/outline_band.h"
 #include "toolkit/twips.h"
 
 #include <QPainter>
@@ -23,19 +24,25 @@ void Shape::setOutline(Outline style, const QColor& colour, int pixels)
     assign(outlinePixels_, pixels);
 }
 
-void Shape::paint(QPainter& painter) const
+void Shape::paint(QPainter& painter, const QRegion& exposed) const
 {
     // Rectangles sit on whole pixels so their edges are crisp; a circle keeps
     // its exact place, as a spot glides with the pointer.
     QRectF box = kind_ == ShapeKind::Rectangle ? QRectF(wholePixelRect(left_, top_, width_, height_))
                                                : pixelRect(left_, top_, width_, height_);
+    // A panel's or frame's outline lies along its edges, which a change
+    // inside it does not expose.
+    const bool outlined = outline_ != Outline::None
+        && (kind_ == ShapeKind::Circle || exposesOutline(exposed, box, outlinePixels_));
     if (kind_ == ShapeKind::Rectangle && outline_ != Outline::Dashed) {
         if (fillColor_.isValid())
             painter.fillRect(box, fillColor_);
-        if (outline_ == Outline::Solid)
+        if (outlined)
             paintFrame(painter, box, outlinePixels_, outlineColor_);
         return;
     }
+    if (!outlined && !fillColor_.isValid())
+        return;
     if (kind_ == ShapeKind::Circle) {
         const double side = std::min(box.width(), box.height());
         box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
@@ -43,7 +50,7 @@ void Shape::paint(QPainter& painter) const
     const double inset = outline_ == Outline::None ? 0.0 : outlinePixels_ / 2.0;
     const QRectF drawn = box.adjusted(inset, inset, -inset, -inset);
 
-    if (outline_ == Outline::None) {
+    if (!outlined) {
         painter.setPen(Qt::NoPen);
     } else {
         QPen pen(outlineColor_, outlinePixels_, outline_ == Outline::Dashed ? Qt::DashLine : Qt::SolidLine);

@@ -36,7 +36,7 @@ public:
     int outlinePixels() const { return outlinePixels_; }
     void setOutline(Outline style, const QColor& colour = {}, int pixels = 1);
 
-    void paint(QPainter& painter) const override;
+    void paint(QPainter& painter, const QRegion& exposed) const override;
     QRectF paintedArea() const override;
 
 private:

@@ -161,10 +161,12 @@ void Window::paintEvent(QPaintEvent* event)
         painter.fillRect(rect(), backColor_);
 
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF exposed = event->rect();
+    // The exact region, not its bounding box: a drag dirties areas far
+    // apart, and what lies only between them needs no painting.
+    const QRegion& exposed = event->region();
     for (const LightControl* control : backToFront_)
-        if (control->visible() && control->paintedArea().intersects(exposed))
-            control->paint(painter);
+        if (control->visible() && exposed.intersects(control->paintedArea().toAlignedRect()))
+            control->paint(painter, exposed);
 }
 
 // Framing a window moves it, and by then Qt knows the frame.

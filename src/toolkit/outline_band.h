@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QRectF>
+#include <QRegion>
+
+namespace toolkit {
+
+// Whether repainting `exposed` needs an outline drawn: an outline `width`
+// logical pixels wide just inside `box` touches only the band between the
+// box and the box shrunk by that width. A pixel of margin on either side
+// covers antialiasing, so leaving the outline out when this is false
+// changes no pixel.
+bool exposesOutline(const QRegion& exposed, const QRectF& box, double width);
+
+// Whether repainting `exposed` needs a segment drawn `width` pixels wide
+// with round ends: some part of it, thickened by half its width and a pixel
+// of antialiasing, falls in one of the exposed rectangles.
+bool exposesSegment(const QRegion& exposed, QPointF from, QPointF to, double width);
+
+} // namespace toolkit
