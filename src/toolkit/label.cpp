@@ -2,6 +2,7 @@
 
 #include "toolkit/outline_band.h"
 #include "toolkit/twips.h"
+#include "toolkit/window.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -22,13 +23,55 @@ QString withLineSeparators(const QString& caption)
 }
 } // namespace
 
+Label::~Label()
+{
+    if (awaitingLayout_)
+        window().forgetUnsettled(this);
+}
+
+// A new caption repaints the text alone, not the box and its border: what
+// the old text covered now, what the new one covers once it is laid out.
 void Label::setCaption(const QString& caption)
 {
     if (caption == caption_)
         return;
-    assign(caption_, caption);
+    if (visible() && !awaitingLayout_) {
+        const QRect oldText = textPixels();
+        if (oldText.isEmpty())
+            invalidate(textArea());
+        else
+            invalidateWholePixels(oldText);
+        awaitingLayout_ = true;
+        window().settleBeforeNextFrame(this);
+    }
+    caption_ = caption;
     shownText_ = withLineSeparators(caption_);
     fitHeight();
+}
+
+void Label::settle()
+{
+    if (!awaitingLayout_)
+        return;
+    awaitingLayout_ = false;
+    if (!visible())
+        return;
+    // The font as a painter on the window resolves it.
+    layOutCaption(QFont(font_.resolve(window().font()), &window()));
+    const QRect newText = textPixels();
+    if (!newText.isEmpty())
+        invalidateWholePixels(newText);
+}
+
+QRect Label::textPixels() const
+{
+    const QRectF ink = layout_.inkArea(textArea().topLeft());
+    return ink.isEmpty() ? QRect() : ink.adjusted(-1, -0.5, 1, 0.5).toAlignedRect();
+}
+
+void Label::layOutCaption(const QFont& font) const
+{
+    layout_.layOut(shownText_, font, textArea().size(), alignment_ == Alignment::Centre, window().layoutDirection());
 }
 
 void Label::setBox(float left, float top, float width, float height)
@@ -84,7 +127,8 @@ void Label::paint(QPainter& painter, const QRegion& exposed) const
         paintFrame(painter, box, BorderPixels, Qt::black);
     painter.setFont(font_);
     painter.setPen(foreColor_);
-    painter.drawText(textArea(), textFlags(), shownText_);
+    layOutCaption(painter.font());
+    layout_.paint(painter, textArea());
 }
 
 QRectF Label::paintedArea() const { return box().adjusted(-1, -1, 1, 1); }

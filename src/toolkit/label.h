@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/caption_layout.h"
 #include "toolkit/light_control.h"
 #include "toolkit/system_colours.h"
 
@@ -18,6 +19,7 @@ enum class Alignment { Left, Centre };
 class Label : public LightControl {
 public:
     explicit Label(Window& owner) : LightControl(owner) {}
+    ~Label() override;
 
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
@@ -56,12 +58,16 @@ public:
     void paint(QPainter& painter, const QRegion& exposed) const override;
     QRectF paintedArea() const override;
     bool takesPointerAt(QPointF pixel) const override;
+    void settle() override;
 
 private:
     QRectF box() const;
     QRectF textArea() const;
     int textFlags() const;
     void fitHeight();
+    void layOutCaption(const QFont& font) const;
+    // The pixels the caption as last laid out may have drawn on.
+    QRect textPixels() const;
 
     QString caption_;
     QString shownText_; // the caption with its carriage returns as line breaks
@@ -73,6 +79,12 @@ private:
     bool border_ = false;
     bool enabled_ = true;
     bool autoHeight_ = false;
+
+    // The caption as last laid out: reused until the text, font or size
+    // changes. A new caption's own area is known once it is laid out, when
+    // the next frame begins.
+    mutable CaptionLayout layout_;
+    bool awaitingLayout_ = false;
 };
 
 } // namespace toolkit

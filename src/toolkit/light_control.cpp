@@ -35,4 +35,6 @@ void LightControl::paintFrame(QPainter& painter, const QRectF& box, double pixel
 
 void LightControl::invalidate(const QRectF& area) { owner_.invalidatePixels(area); }
 
+void LightControl::invalidateWholePixels(const QRect& pixels) { owner_.invalidateWholePixels(pixels); }
+
 } // namespace toolkit

@@ -31,23 +31,31 @@ public:
     virtual QRectF paintedArea() const = 0;
     // Whether the pointer stops here instead of reaching the window.
     virtual bool takesPointerAt(QPointF /*pixel*/) const { return false; }
+    // Called as a frame begins: work left until then is done now, and what
+    // it changes is marked for repainting in this frame.
+    virtual void settle() {}
 
 protected:
     // Sets a property, repainting the union of the old and new areas when
-    // the value really changes.
+    // the value really changes. Tells whether it did.
     template <class T, class U>
-    void assign(T& property, const U& value)
+    bool assign(T& property, const U& value)
     {
         if (property == value)
-            return;
+            return false;
         if (!visible_) {
             property = value;
-            return;
+            return true;
         }
         const QRectF before = paintedArea();
         property = value;
         invalidate(before | paintedArea());
+        return true;
     }
+
+    Window& window() const { return owner_; }
+    void invalidate(const QRectF& area);
+    void invalidateWholePixels(const QRect& pixels);
 
     // Raises InvalidPropertyValue for a position or size that is not finite.
     static float checkedCoordinate(float twips);
@@ -57,8 +65,6 @@ protected:
     static void paintFrame(QPainter& painter, const QRectF& box, double pixels, const QColor& colour);
 
 private:
-    void invalidate(const QRectF& area);
-
     Window& owner_;
     bool visible_ = true;
 };

@@ -22,8 +22,13 @@ void Line::paint(QPainter& painter, const QRegion& exposed) const
     // A slanting line's box holds much that the line never crosses.
     if (!exposesSegment(exposed, from, to, pixels_))
         return;
-    painter.setPen(QPen(color_, pixels_, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(from, to);
+    const Look look{x1_, y1_, x2_, y2_, color_, pixels_};
+    const bool same = look == lastPainted_;
+    lastPainted_ = look;
+    kept_.paint(painter, paintedArea(), same, exposed, [&](QPainter& onto) {
+        onto.setPen(QPen(color_, pixels_, Qt::SolidLine, Qt::RoundCap));
+        onto.drawLine(from, to);
+    });
 }
 
 QRectF Line::paintedArea() const

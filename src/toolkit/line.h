@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/kept_drawing.h"
 #include "toolkit/light_control.h"
 
 #include <QColor>
@@ -33,6 +34,17 @@ private:
     float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
     QColor color_;
     int pixels_ = 1;
+
+    // The line as last painted: one that stays put while others move across
+    // it is blended back from its kept pixels.
+    struct Look {
+        float x1, y1, x2, y2;
+        QColor colour;
+        int pixels;
+        bool operator==(const Look&) const = default;
+    };
+    mutable Look lastPainted_{};
+    mutable KeptDrawing kept_;
 };
 
 } // namespace toolkit

@@ -7,13 +7,12 @@ namespace toolkit {
 
 bool exposesOutline(const QRegion& exposed, const QRectF& box, double width)
 {
-    const QRect outer = box.adjusted(-1, -1, 1, 1).toAlignedRect();
-    const double inset = width + 1;
+    const QRect outer = box.toAlignedRect();
     // The whole pixels inside the band's inner edge.
-    const int innerLeft = static_cast<int>(std::ceil(box.left() + inset));
-    const int innerTop = static_cast<int>(std::ceil(box.top() + inset));
-    const int innerRight = static_cast<int>(std::floor(box.right() - inset));
-    const int innerBottom = static_cast<int>(std::floor(box.bottom() - inset));
+    const int innerLeft = static_cast<int>(std::ceil(box.left() + width));
+    const int innerTop = static_cast<int>(std::ceil(box.top() + width));
+    const int innerRight = static_cast<int>(std::floor(box.right() - width));
+    const int innerBottom = static_cast<int>(std::floor(box.bottom() - width));
     if (innerRight <= innerLeft || innerBottom <= innerTop)
         return exposed.intersects(outer);
 

@@ -6,10 +6,9 @@
 namespace toolkit {
 
 // Whether repainting `exposed` needs an outline drawn: an outline `width`
-// logical pixels wide just inside `box` touches only the band between the
-// box and the box shrunk by that width. A pixel of margin on either side
-// covers antialiasing, so leaving the outline out when this is false
-// changes no pixel.
+// logical pixels wide just inside `box`, antialiased or not, changes only
+// pixels that overlap the band between the box and the box shrunk by that
+// width, so leaving it out when this is false changes no pixel.
 bool exposesOutline(const QRegion& exposed, const QRectF& box, double width);
 
 // Whether repainting `exposed` needs a segment drawn `width` pixels wide

@@ -26,12 +26,16 @@ void PersistentSurface::drawLine(float x1, float y1, float x2, float y2, const Q
     draw(figures_.back());
 }
 
-void PersistentSurface::paint(QPainter& painter, QSize logicalSize, double devicePixelRatio)
+void PersistentSurface::paint(QPainter& painter, QSize logicalSize, double devicePixelRatio, const QRegion& exposed)
 {
     if (image_.isNull() || image_.devicePixelRatio() != devicePixelRatio
         || image_.size() != logicalSize * devicePixelRatio)
         render(logicalSize, devicePixelRatio);
-    painter.drawImage(QPointF(0, 0), image_);
+    // Rectangle by rectangle, each a plain copy: one blit of the whole image
+    // through a many-sided clip costs more than all of them.
+    for (const QRect& area : exposed)
+        painter.drawImage(QRectF(area), image_,
+                          QRectF(QPointF(area.topLeft()) * devicePixelRatio, QSizeF(area.size()) * devicePixelRatio));
 }
 
 void PersistentSurface::render(QSize logicalSize, double devicePixelRatio)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRegion>
 #include <QSize>
 
 #include <vector>
@@ -20,8 +21,9 @@ public:
     void drawCircle(float centreX, float centreY, float radius, const QColor& colour);
     void drawLine(float x1, float y1, float x2, float y2, const QColor& colour);
 
-    // Blits the surface onto a window of this logical size and density.
-    void paint(QPainter& painter, QSize logicalSize, double devicePixelRatio);
+    // Blits what is exposed of the surface onto a window of this logical
+    // size and density.
+    void paint(QPainter& painter, QSize logicalSize, double devicePixelRatio, const QRegion& exposed);
 
     struct Figure {
         enum class Kind { Circle, Line } kind;

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace toolkit {
@@ -123,6 +124,11 @@ void Window::invalidatePixels(const QRectF& area)
     update(area.adjusted(-1, -1, 1, 1).toAlignedRect());
 }
 
+void Window::forgetUnsettled(const LightControl* control)
+{
+    unsettled_.erase(std::remove(unsettled_.begin(), unsettled_.end(), control), unsettled_.end());
+}
+
 void Window::adoptTabStop(QWidget* control, int tabPosition)
 {
     tabStops_[tabPosition] = control;
@@ -152,11 +158,22 @@ void Window::chainTabOrder()
     }
 }
 
+bool Window::event(QEvent* event)
+{
+    // Qt asks for a frame: what the controls left for now joins its region.
+    if (event->type() == QEvent::UpdateRequest) {
+        for (LightControl* control : unsettled_)
+            control->settle();
+        unsettled_.clear();
+    }
+    return QWidget::event(event);
+}
+
 void Window::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     if (surface_)
-        surface_->paint(painter, size(), devicePixelRatioF());
+        surface_->paint(painter, size(), devicePixelRatioF(), event->region());
     else
         painter.fillRect(rect(), backColor_);
 

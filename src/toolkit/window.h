@@ -56,13 +56,20 @@ public:
     // not arrive here.
     std::function<void(int button, int shift, float x, float y)> onPointerMove;
 
-    // For the controls themselves.
+    // For the controls themselves: an area with a pixel of margin for
+    // antialiasing, or exactly these whole pixels.
     void invalidatePixels(const QRectF& area);
+    void invalidateWholePixels(const QRect& pixels) { update(pixels); }
+    // A control with work left for when the next frame begins (see
+    // LightControl::settle); a frame is already due when it asks.
+    void settleBeforeNextFrame(LightControl* control) { unsettled_.push_back(control); }
+    void forgetUnsettled(const LightControl* control);
     void adoptTabStop(QWidget* control, int tabPosition);
     void adoptOptionButton(OptionButton* button, int tabPosition);
     void selectOnly(const OptionButton* chosen);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -75,6 +82,7 @@ private:
     std::optional<PersistentSurface> surface_;
     bool keyPreview_ = false;
     std::vector<const LightControl*> backToFront_;
+    std::vector<LightControl*> unsettled_;
     std::vector<OptionButton*> optionButtons_;
     std::map<int, QWidget*> tabStops_;
 

@@ -1,0 +1,114 @@
+#include "toolkit/caption_layout.h"
+
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QPainter>
+#include <QRawFont>
+#include <QTextOption>
+
+#include <algorithm>
+#include <cmath>
+
+namespace toolkit {
+
+namespace {
+// drawText shows a line feed as a line break and tabs and carriage returns
+// as spaces.
+QString asDrawTextShowsIt(const QString& text)
+{
+    QString shown = text;
+    for (QChar& c : shown) {
+        if (c == u'\n')
+            c = QChar::LineSeparator;
+        else if (c == u'\r' || c == u'\t')
+            c = u' ';
+    }
+    return shown;
+}
+} // namespace
+
+void CaptionLayout::layOut(const QString& text, const QFont& font, QSizeF area, bool centred,
+                           Qt::LayoutDirection direction)
+{
+    if (laidOut_ && text == text_ && font == font_ && area == area_ && centred == centred_ && direction == direction_)
+        return;
+    laidOut_ = true;
+    text_ = text;
+    font_ = font;
+    area_ = area;
+    centred_ = centred;
+    direction_ = direction;
+
+    layout_.clearLayout();
+    layout_.setText(asDrawTextShowsIt(text));
+    layout_.setFont(font);
+    QTextOption option;
+    option.setTextDirection(direction);
+    option.setAlignment(Qt::AlignLeft); // the lines are centred by hand, as drawText does
+    layout_.setTextOption(option);
+    layout_.setCacheEnabled(true);
+    clipped_ = false;
+    ink_ = QRectF();
+    if (text.isEmpty())
+        return;
+
+    // Lines start on whole pixels, one leading apart, until the area is full.
+    const double leading = QFontMetricsF(font).leading();
+    double height = -leading;
+    double width = 0;
+    layout_.beginLayout();
+    for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
+        line.setLineWidth(std::max(0.0, area.width()));
+        height = std::ceil(height + leading);
+        line.setPosition(QPointF(0, height));
+        height += line.ascent() + line.descent();
+        width = std::max(width, line.naturalTextWidth());
+        if (height >= area.height())
+            break;
+    }
+    layout_.endLayout();
+
+    const QRectF bounds(centred ? (area.width() - width) / 2 : 0, 0, width, height);
+    clipped_ = !QRectF(QPointF(0, 0), area).contains(bounds);
+    if (clipped_) {
+        ink_ = QRectF(QPointF(0, 0), area);
+        return;
+    }
+    // Only glyphs are drawn: the line boxes above and below them stay bare.
+    for (int i = 0; i < layout_.lineCount(); ++i) {
+        const QTextLine line = layout_.lineAt(i);
+        const QPointF origin(lineOffset(line), 0);
+        for (const QGlyphRun& run : line.glyphRuns()) {
+            const QRawFont font = run.rawFont();
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype g = 0; g < glyphs.size(); ++g)
+                ink_ |= font.boundingRect(glyphs[g]).translated(positions[g] + origin);
+        }
+    }
+}
+
+double CaptionLayout::lineOffset(const QTextLine& line) const
+{
+    return centred_ ? (area_.width() - line.horizontalAdvance()) / 2 : 0;
+}
+
+void CaptionLayout::paint(QPainter& painter, const QRectF& area) const
+{
+    if (text_.isEmpty())
+        return;
+    if (clipped_) {
+        painter.save();
+        painter.setClipRect(area, Qt::IntersectClip);
+    }
+    for (int i = 0; i < layout_.lineCount(); ++i) {
+        const QTextLine line = layout_.lineAt(i);
+        line.draw(&painter, QPointF(area.x() + lineOffset(line), area.y()));
+    }
+    if (clipped_)
+        painter.restore();
+}
+
+QRectF CaptionLayout::inkArea(QPointF areaTopLeft) const { return ink_.translated(areaTopLeft); }
+
+} // namespace toolkit
