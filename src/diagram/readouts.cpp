@@ -1,51 +1,92 @@
 #include "diagram/readouts.h"
 
-#include <QStringBuilder>
-
 #include <array>
 #include <charconv>
 
 namespace readouts {
 
 namespace {
-const QString Degree = QStringLiteral("°");
+// Every readout is built in one string reserved at this size, so building
+// it takes one allocation.
+constexpr qsizetype Room = 48;
+
+QString reserved()
+{
+    QString text;
+    text.reserve(Room);
+    return text;
 }
 
-// Built on every pointer move of a drag, so in one allocation.
+void appendDegrees(QString& text) { text.append(QChar(0x00B0)); }
+
+void appendNumber(QString& text, int value)
+{
+    std::array<char, 16> digits {};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    text.append(QLatin1StringView(digits.data(), written.ptr - digits.data()));
+}
+} // namespace
+
 QString vectorText(const QString& speedText, std::int16_t heading)
 {
-    std::array<char, 8> digits {};
-    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), heading).ptr;
-    return speedText % QLatin1String("n  ") % QLatin1String(digits.data(), end) % Degree;
+    QString text = reserved();
+    text.append(speedText).append(QLatin1StringView("n  "));
+    appendNumber(text, heading);
+    appendDegrees(text);
+    return text;
 }
 
 QString windText(std::int16_t windDir, std::int16_t windAngleBoat)
 {
-    return QStringLiteral("Vent") + toolkit::signedText(windDir) + QLatin1Char('/') + toolkit::signedText(windAngleBoat)
-        + Degree;
+    QString text = reserved();
+    text.append(QLatin1StringView("Vent"));
+    toolkit::appendSignedText(text, windDir);
+    text.append(QLatin1Char('/'));
+    toolkit::appendSignedText(text, windAngleBoat);
+    appendDegrees(text);
+    return text;
 }
 
 QString vmgText(std::int16_t windAngleGround, double vmg, const toolkit::NumberLocale& locale)
 {
-    return QStringLiteral("Vmg ") + toolkit::format(windAngleGround, "#0", locale) + Degree
-        + toolkit::format(vmg, "#0.0", locale) + QLatin1Char('n');
+    QString text = reserved();
+    text.append(QLatin1StringView("Vmg "));
+    toolkit::appendFormatted(text, windAngleGround, "#0", locale);
+    appendDegrees(text);
+    toolkit::appendFormatted(text, vmg, "#0.0", locale);
+    text.append(QLatin1Char('n'));
+    return text;
 }
 
 QString hourText(std::int16_t index, const QString& segmentText)
 {
-    return toolkit::signedText(index + 1) + QStringLiteral(": ") + segmentText;
+    QString text = reserved();
+    toolkit::appendSignedText(text, index + 1);
+    text.append(QLatin1StringView(": ")).append(segmentText);
+    return text;
 }
 
 QString summaryText(std::int16_t count, double meanSpeed, double meanBearing, const toolkit::NumberLocale& locale)
 {
-    return toolkit::signedText(count) + QStringLiteral(": ") + toolkit::format(meanSpeed, "#0.0", locale)
-        + QStringLiteral("n ") + toolkit::format(meanBearing, "##0", locale) + Degree;
+    QString text = reserved();
+    toolkit::appendSignedText(text, count);
+    text.append(QLatin1StringView(": "));
+    toolkit::appendFormatted(text, meanSpeed, "#0.0", locale);
+    text.append(QLatin1StringView("n "));
+    toolkit::appendFormatted(text, meanBearing, "##0", locale);
+    appendDegrees(text);
+    return text;
 }
 
 QString meanCourseText(double speed, double course, const toolkit::NumberLocale& locale)
 {
-    return QStringLiteral("COG moyen: ") + toolkit::format(speed, " #0.0", locale) + QStringLiteral("n  ")
-        + toolkit::format(course, "#0 ", locale) + Degree;
+    QString text = reserved();
+    text.append(QLatin1StringView("COG moyen: "));
+    toolkit::appendFormatted(text, speed, " #0.0", locale);
+    text.append(QLatin1StringView("n  "));
+    toolkit::appendFormatted(text, course, "#0 ", locale);
+    appendDegrees(text);
+    return text;
 }
 
 } // namespace readouts

@@ -196,15 +196,29 @@ NumberLocale NumberLocale::current()
 
 QString signedText(int value)
 {
-    std::array<char, 16> text {};
-    char* start = text.data() + 1;
-    const auto written = std::to_chars(start, text.data() + text.size(), value);
+    QString text;
+    appendSignedText(text, value);
+    return text;
+}
+
+void appendSignedText(QString& text, int value)
+{
+    std::array<char, 16> digits {};
+    char* start = digits.data() + 1;
+    const auto written = std::to_chars(start, digits.data() + digits.size(), value);
     if (value >= 0)
         *--start = ' ';
-    return QString::fromLatin1(start, written.ptr - start);
+    text.append(QLatin1StringView(start, written.ptr - start));
 }
 
 QString format(double value, std::string_view pattern, const NumberLocale& locale)
+{
+    QString text;
+    appendFormatted(text, value, pattern, locale);
+    return text;
+}
+
+void appendFormatted(QString& text, double value, std::string_view pattern, const NumberLocale& locale)
 {
     const Pattern parts = parsePattern(pattern);
     rejectNonFinite(value);
@@ -212,11 +226,10 @@ QString format(double value, std::string_view pattern, const NumberLocale& local
 
     const int topPower = std::max(digits.isZero() ? -1 : digits.exponent(), parts.minIntegerDigits - 1);
     const bool hasPoint = parts.decimals > 0;
-    QString text;
-    text.reserve(parts.leadingSpaces + 1 + std::max(topPower + 1, 0) + parts.decimals
+    text.reserve(text.size() + parts.leadingSpaces + 1 + std::max(topPower + 1, 0) + parts.decimals
                  + (hasPoint ? locale.decimalSeparator.size() : 0) + parts.trailingSpaces);
 
-    text.resize(parts.leadingSpaces, QLatin1Char(' '));
+    text.resize(text.size() + parts.leadingSpaces, QLatin1Char(' '));
     if (digits.isNegative())
         text.append(QLatin1Char('-'));
     for (int power = topPower; power >= 0; --power)
@@ -226,7 +239,6 @@ QString format(double value, std::string_view pattern, const NumberLocale& local
     for (int power = -1; power >= -parts.decimals; --power)
         text.append(QLatin1Char(digits.digitAt(power)));
     text.resize(text.size() + parts.trailingSpaces, QLatin1Char(' '));
-    return text;
 }
 
 double parseNumber(const QString& text, const NumberLocale& locale)

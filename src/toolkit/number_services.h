@@ -38,6 +38,8 @@ struct NumberLocale {
 
 // " 40", "0", "-3": one space before zero or a positive value.
 QString signedText(int value);
+// The same, appended to a text: nothing is allocated when it has the room.
+void appendSignedText(QString& text, int value);
 
 // Formats with one of the patterns the tool uses ("#0.0", "#0", "##0",
 // " #0.0", "#0 "): literal spaces before and after, at least as many
@@ -48,6 +50,8 @@ QString signedText(int value);
 // minus sign. Raises InvalidOperation for NaN and Overflow for an infinity;
 // a pattern of any other shape is a programming error (std::invalid_argument).
 QString format(double value, std::string_view pattern, const NumberLocale& locale);
+// The same, appended to a text: nothing is allocated when it has the room.
+void appendFormatted(QString& text, double value, std::string_view pattern, const NumberLocale& locale);
 
 // Reads back a text written by format() in the same locale (an optional minus
 // sign, digits 0 to 9, the locale's separator followed by digits; spaces
