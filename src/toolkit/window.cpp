@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace toolkit {
 
@@ -43,6 +44,7 @@ Window::Window(const QString& caption, float clientWidth, float clientHeight, Bo
     else
         resize(client);
     setMouseTracking(true);
+    changed_.reserve(1024);
     // The window paints every pixel itself, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -121,7 +123,40 @@ void Window::drawLine(float x1, float y1, float x2, float y2, const QColor& colo
 
 void Window::invalidatePixels(const QRectF& area)
 {
-    update(area.adjusted(-1, -1, 1, 1).toAlignedRect());
+    invalidateWholePixels(area.adjusted(-1, -1, 1, 1).toAlignedRect());
+}
+
+void Window::invalidateWholePixels(const QRect& pixels)
+{
+    if (!frameRequested_) {
+        update(pixels);
+        // Qt ignores changes to a hidden window, and paints it whole when it
+        // is shown.
+        frameRequested_ = isVisible();
+        return;
+    }
+    if (changed_.size() == changed_.capacity())
+        makeRoomForChanges();
+    changed_.push_back(pixels);
+}
+
+// Many recomputes between two frames mostly change the same areas again.
+void Window::makeRoomForChanges()
+{
+    const auto order = [](const QRect& a, const QRect& b) {
+        return std::tuple(a.x(), a.y(), a.width(), a.height()) < std::tuple(b.x(), b.y(), b.width(), b.height());
+    };
+    std::sort(changed_.begin(), changed_.end(), order);
+    changed_.erase(std::unique(changed_.begin(), changed_.end()), changed_.end());
+    if (changed_.size() > changed_.capacity() / 2)
+        handChangesToQt();
+}
+
+void Window::handChangesToQt()
+{
+    for (const QRect& pixels : changed_)
+        update(pixels);
+    changed_.clear();
 }
 
 void Window::forgetUnsettled(const LightControl* control)
@@ -160,11 +195,13 @@ void Window::chainTabOrder()
 
 bool Window::event(QEvent* event)
 {
-    // Qt asks for a frame: what the controls left for now joins its region.
+    // Qt begins a frame: what changed since the last one joins its region.
     if (event->type() == QEvent::UpdateRequest) {
         for (LightControl* control : unsettled_)
             control->settle();
         unsettled_.clear();
+        handChangesToQt();
+        frameRequested_ = false;
     }
     return QWidget::event(event);
 }

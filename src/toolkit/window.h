@@ -59,7 +59,7 @@ public:
     // For the controls themselves: an area with a pixel of margin for
     // antialiasing, or exactly these whole pixels.
     void invalidatePixels(const QRectF& area);
-    void invalidateWholePixels(const QRect& pixels) { update(pixels); }
+    void invalidateWholePixels(const QRect& pixels);
     // A control with work left for when the next frame begins (see
     // LightControl::settle); a frame is already due when it asks.
     void settleBeforeNextFrame(LightControl* control) { unsettled_.push_back(control); }
@@ -77,12 +77,19 @@ protected:
 private:
     void chainTabOrder();
     int frameHeight() const;
+    void makeRoomForChanges();
+    void handChangesToQt();
 
     QColor backColor_;
     std::optional<PersistentSurface> surface_;
     bool keyPreview_ = false;
     std::vector<const LightControl*> backToFront_;
     std::vector<LightControl*> unsettled_;
+    // What changed since Qt last began a frame. The first change asks Qt
+    // for a frame; the others wait here for it, so that the recomputes run
+    // between two frames leave Qt's own bookkeeping to the frame.
+    bool frameRequested_ = false;
+    std::vector<QRect> changed_;
     std::vector<OptionButton*> optionButtons_;
     std::map<int, QWidget*> tabStops_;
 
