@@ -1,5 +1,5 @@
 #include "heap_counter.h"
-#include "recorded_tool.h"
+#include "support/recorded_tool.h"
 
 #include <benchmark/benchmark.h>
 
