@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <string_view>
 
 namespace readouts {
 
@@ -18,6 +19,21 @@ QString reserved()
 }
 
 void appendDegrees(QString& text) { text.append(QChar(0x00B0)); }
+
+struct Formatted {
+    double value;
+    std::string_view pattern;
+};
+
+// A speed, the knots mark and a gap, then a bearing and the degree sign.
+void appendSpeedAndBearing(QString& text, Formatted speed, QLatin1StringView knotsAndGap, Formatted bearing,
+                           const toolkit::NumberLocale& locale)
+{
+    toolkit::appendFormatted(text, speed.value, speed.pattern, locale);
+    text.append(knotsAndGap);
+    toolkit::appendFormatted(text, bearing.value, bearing.pattern, locale);
+    appendDegrees(text);
+}
 
 void appendNumber(QString& text, int value)
 {
@@ -71,10 +87,7 @@ QString summaryText(std::int16_t count, double meanSpeed, double meanBearing, co
     QString text = reserved();
     toolkit::appendSignedText(text, count);
     text.append(QLatin1StringView(": "));
-    toolkit::appendFormatted(text, meanSpeed, "#0.0", locale);
-    text.append(QLatin1StringView("n "));
-    toolkit::appendFormatted(text, meanBearing, "##0", locale);
-    appendDegrees(text);
+    appendSpeedAndBearing(text, {meanSpeed, "#0.0"}, QLatin1StringView("n "), {meanBearing, "##0"}, locale);
     return text;
 }
 
@@ -82,10 +95,7 @@ QString meanCourseText(double speed, double course, const toolkit::NumberLocale&
 {
     QString text = reserved();
     text.append(QLatin1StringView("COG moyen: "));
-    toolkit::appendFormatted(text, speed, " #0.0", locale);
-    text.append(QLatin1StringView("n  "));
-    toolkit::appendFormatted(text, course, "#0 ", locale);
-    appendDegrees(text);
+    appendSpeedAndBearing(text, {speed, " #0.0"}, QLatin1StringView("n  "), {course, "#0 "}, locale);
     return text;
 }
 
