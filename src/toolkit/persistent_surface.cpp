@@ -31,11 +31,14 @@ void PersistentSurface::paint(QPainter& painter, QSize logicalSize, double devic
     if (image_.isNull() || image_.devicePixelRatio() != devicePixelRatio
         || image_.size() != logicalSize * devicePixelRatio)
         render(logicalSize, devicePixelRatio);
-    // Rectangle by rectangle, each a plain copy: one blit of the whole image
-    // through a many-sided clip costs more than all of them.
-    for (const QRect& area : exposed)
-        painter.drawImage(QRectF(area), image_,
-                          QRectF(QPointF(area.topLeft()) * devicePixelRatio, QSizeF(area.size()) * devicePixelRatio));
+    // Rectangle by rectangle, each a plain copy of the image at the
+    // window's density: through a many-sided clip, or from a part of the
+    // image, Qt blends pixel by pixel instead.
+    for (const QRect& area : exposed) {
+        painter.setClipRect(area);
+        painter.drawImage(QPointF(0, 0), image_);
+    }
+    painter.setClipping(false);
 }
 
 void PersistentSurface::render(QSize logicalSize, double devicePixelRatio)

@@ -22,8 +22,12 @@ public:
     void drawLine(float x1, float y1, float x2, float y2, const QColor& colour);
 
     // Blits what is exposed of the surface onto a window of this logical
-    // size and density.
+    // size and density, or all of it.
     void paint(QPainter& painter, QSize logicalSize, double devicePixelRatio, const QRegion& exposed);
+    void paint(QPainter& painter, QSize logicalSize, double devicePixelRatio)
+    {
+        paint(painter, logicalSize, devicePixelRatio, QRegion(QRect(QPoint(), logicalSize)));
+    }
 
     struct Figure {
         enum class Kind { Circle, Line } kind;
