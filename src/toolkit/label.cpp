@@ -36,7 +36,9 @@ void Label::setCaption(const QString& caption)
     if (caption == caption_)
         return;
     if (visible() && !awaitingLayout_) {
-        const QRect oldText = textPixels();
+        // Where the old text showed nothing, the text area asks for the
+        // frame that will lay the new one out.
+        const QRect oldText = textPixels() & window().rect();
         if (oldText.isEmpty())
             invalidate(textArea());
         else

@@ -37,20 +37,19 @@ public:
 
 protected:
     // Sets a property, repainting the union of the old and new areas when
-    // the value really changes. Tells whether it did.
+    // the value really changes.
     template <class T, class U>
-    bool assign(T& property, const U& value)
+    void assign(T& property, const U& value)
     {
         if (property == value)
-            return false;
+            return;
         if (!visible_) {
             property = value;
-            return true;
+            return;
         }
         const QRectF before = paintedArea();
         property = value;
         invalidate(before | paintedArea());
-        return true;
     }
 
     Window& window() const { return owner_; }

@@ -126,8 +126,13 @@ void Window::invalidatePixels(const QRectF& area)
     invalidateWholePixels(area.adjusted(-1, -1, 1, 1).toAlignedRect());
 }
 
-void Window::invalidateWholePixels(const QRect& pixels)
+void Window::invalidateWholePixels(const QRect& area)
 {
+    // What lies outside the window changes nothing on screen, and Qt would
+    // not ask for a frame for it.
+    const QRect pixels = area & rect();
+    if (pixels.isEmpty())
+        return;
     if (!frameRequested_) {
         update(pixels);
         // Qt ignores changes to a hidden window, and paints it whole when it

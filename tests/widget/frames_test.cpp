@@ -127,6 +127,18 @@ TEST(Frames, ChangesMadeWhileHiddenShowOnceTheWindowIs)
     EXPECT_EQ(stalePixels(tool), 0);
 }
 
+TEST(Frames, AChangeOutsideTheWindowHoldsNothingBack)
+{
+    RecordedTool tool;
+    tool.form().Label8.setLeft(-100000);
+    tool.paintFrame();
+    // The first change after that frame is out of sight; the next is not.
+    tool.form().Label8.setCaption(QStringLiteral("Sud"));
+    tool.moveFromCentre(tool.state().BoatX + 60, tool.state().BoatY);
+    tool.paintFrame();
+    EXPECT_EQ(stalePixels(tool), 0);
+}
+
 TEST(Frames, DraggingLeavesTheButtonsAndTheHourPanelAlone)
 {
     RecordedTool tool;
