@@ -78,10 +78,7 @@ void Label::layOutCaption(const QFont& font) const
 
 void Label::setBox(float left, float top, float width, float height)
 {
-    setLeft(left);
-    setTop(top);
-    setWidth(width);
-    setHeight(height);
+    BoxedControl::setBox(left, top, width, height);
     fitHeight();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "toolkit/caption_layout.h"
-#include "toolkit/light_control.h"
+#include "toolkit/boxed_control.h"
 #include "toolkit/system_colours.h"
 
 #include <QColor>
@@ -16,22 +16,15 @@ enum class Alignment { Left, Centre };
 // button colours of the scheme unless told otherwise. The caption is kept as
 // set; a lone carriage return in it starts a new line. Text wraps at the
 // width.
-class Label : public LightControl {
+class Label : public BoxedControl {
 public:
-    explicit Label(Window& owner) : LightControl(owner) {}
+    explicit Label(Window& owner) : BoxedControl(owner) {}
     ~Label() override;
 
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
 
-    float left() const { return left_; }
-    float top() const { return top_; }
-    float width() const { return width_; }
-    float height() const { return height_; }
-    void setLeft(float twips) { assign(left_, checkedCoordinate(twips)); }
-    void setTop(float twips) { assign(top_, checkedCoordinate(twips)); }
-    void setWidth(float twips) { assign(width_, checkedCoordinate(twips)); }
-    void setHeight(float twips) { assign(height_, checkedCoordinate(twips)); }
+    // Sets the box, then fits the height to the caption when asked to.
     void setBox(float left, float top, float width, float height);
 
     QColor backColor() const { return backColor_; }
@@ -71,7 +64,6 @@ private:
 
     QString caption_;
     QString shownText_; // the caption with its carriage returns as line breaks
-    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     QColor backColor_ = systemColour(SystemColour::ButtonFace);
     QColor foreColor_ = systemColour(SystemColour::ButtonText);
     QFont font_;

@@ -9,14 +9,6 @@
 
 namespace toolkit {
 
-void Shape::setBox(float left, float top, float width, float height)
-{
-    setLeft(left);
-    setTop(top);
-    setWidth(width);
-    setHeight(height);
-}
-
 void Shape::setOutline(Outline style, const QColor& colour, int pixels)
 {
     assign(outline_, style);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/light_control.h"
+#include "toolkit/boxed_control.h"
 
 #include <QColor>
 
@@ -11,21 +11,12 @@ enum class Outline { Solid, Dashed, None };
 
 // A rectangle, or a circle inscribed in its box, filled or hollow. The
 // outline is drawn inside the box, so the box is what the shape covers.
-class Shape : public LightControl {
+class Shape : public BoxedControl {
 public:
-    Shape(Window& owner, ShapeKind kind) : LightControl(owner), kind_(kind) {}
+    Shape(Window& owner, ShapeKind kind) : BoxedControl(owner), kind_(kind) {}
 
     ShapeKind kind() const { return kind_; }
 
-    float left() const { return left_; }
-    float top() const { return top_; }
-    float width() const { return width_; }
-    float height() const { return height_; }
-    void setLeft(float twips) { assign(left_, checkedCoordinate(twips)); }
-    void setTop(float twips) { assign(top_, checkedCoordinate(twips)); }
-    void setWidth(float twips) { assign(width_, checkedCoordinate(twips)); }
-    void setHeight(float twips) { assign(height_, checkedCoordinate(twips)); }
-    void setBox(float left, float top, float width, float height);
 
     // An invalid colour leaves the interior transparent.
     QColor fillColor() const { return fillColor_; }
@@ -41,7 +32,6 @@ public:
 
 private:
     const ShapeKind kind_;
-    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     QColor fillColor_;
     QColor outlineColor_;
     Outline outline_ = Outline::None;

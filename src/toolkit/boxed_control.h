@@ -1,0 +1,32 @@
+#pragma once
+
+#include "toolkit/light_control.h"
+
+namespace toolkit {
+
+// A windowless control that covers a box given in twips.
+class BoxedControl : public LightControl {
+public:
+    using LightControl::LightControl;
+
+    float left() const { return left_; }
+    float top() const { return top_; }
+    float width() const { return width_; }
+    float height() const { return height_; }
+    void setLeft(float twips) { assign(left_, checkedCoordinate(twips)); }
+    void setTop(float twips) { assign(top_, checkedCoordinate(twips)); }
+    void setWidth(float twips) { assign(width_, checkedCoordinate(twips)); }
+    void setHeight(float twips) { assign(height_, checkedCoordinate(twips)); }
+    void setBox(float left, float top, float width, float height)
+    {
+        setLeft(left);
+        setTop(top);
+        setWidth(width);
+        setHeight(height);
+    }
+
+protected:
+    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+};
+
+} // namespace toolkit
