@@ -26,9 +26,18 @@ void Line::paint(QPainter& painter, const QRegion& exposed) const
     const bool same = look == lastPainted_;
     lastPainted_ = look;
     kept_.paint(painter, paintedArea(), same, exposed, [&](QPainter& onto) {
-        onto.setPen(QPen(color_, pixels_, Qt::SolidLine, Qt::RoundCap));
+        onto.setPen(pen(color_, pixels_));
         onto.drawLine(from, to);
     });
+}
+
+QPen Line::pen(const QColor& colour, int pixels)
+{
+    // A one-pixel pen's square ends are drawn exactly as its round ones at
+    // the screen's own density. At a higher density they differ by under a
+    // device pixel, and Qt draws them several times faster: round ends go
+    // through its general path filler, which would cost most of a drag.
+    return QPen(colour, pixels, Qt::SolidLine, pixels > 1 ? Qt::RoundCap : Qt::SquareCap);
 }
 
 QRectF Line::paintedArea() const

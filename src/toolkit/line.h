@@ -4,6 +4,7 @@
 #include "toolkit/light_control.h"
 
 #include <QColor>
+#include <QPen>
 
 namespace toolkit {
 
@@ -26,6 +27,10 @@ public:
     void setColor(const QColor& colour) { assign(color_, colour); }
     int pixels() const { return pixels_; }
     void setPixels(int pixels) { assign(pixels_, pixels); }
+
+    // What a line is drawn with: solid, with round ends or, one pixel wide,
+    // ends that look the same.
+    static QPen pen(const QColor& colour, int pixels);
 
     void paint(QPainter& painter, const QRegion& exposed) const override;
     QRectF paintedArea() const override;
