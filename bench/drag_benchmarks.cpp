@@ -76,6 +76,19 @@ void BM_DragStep(benchmark::State& state)
 }
 BENCHMARK(BM_DragStep);
 
+// The whole window painted again, as when it is uncovered: the frame a drag
+// step would cost if it repainted everything.
+void BM_FullRepaint(benchmark::State& state)
+{
+    RecordedTool tool;
+    state.SetLabel(densityLabel(tool.form()).toStdString());
+    for (auto _ : state) {
+        tool.form().update();
+        tool.paintFrame();
+    }
+}
+BENCHMARK(BM_FullRepaint);
+
 // A long steady drag must leave the heap as it found it.
 void BM_SteadyDrag(benchmark::State& state)
 {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the drag and recompute benchmarks at device pixel ratio 1, the drag
-# ones again at 2 (Qt reads QT_SCALE_FACTOR only as it starts, hence two
+# Runs the drag, repaint and recompute benchmarks at device pixel ratio 1,
+# the drag and repaint ones again at 2 (Qt reads QT_SCALE_FACTOR only as it starts, hence two
 # runs), then the start-up comparison with an empty Qt window.
 # Usage: bench/run_benchmarks.sh BUILD_DIR [extra Google Benchmark flags]
 set -euo pipefail
@@ -12,6 +12,6 @@ flags=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@")
 echo "== device pixel ratio 1"
 QT_SCALE_FACTOR=1 "$build/bench/loxane_bench" "${flags[@]}"
 echo "== device pixel ratio 2"
-QT_SCALE_FACTOR=2 "$build/bench/loxane_bench" --benchmark_filter=Drag "${flags[@]}"
+QT_SCALE_FACTOR=2 "$build/bench/loxane_bench" --benchmark_filter='Drag|Repaint' "${flags[@]}"
 echo "== start-up"
 "$here/startup_vs_qt.sh" "$build"

@@ -26,6 +26,9 @@ public:
 
     std::function<void()> onClick;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     TwipsBox box_;
     int tabPosition_;
