@@ -1,9 +1,9 @@
 #include "help_window/form2.h"
 
+#include "app/tool_icon.h"
 #include "toolkit/fonts.h"
 #include "toolkit/system_colours.h"
 
-#include <QIcon>
 
 using toolkit::SystemColour;
 
@@ -11,7 +11,7 @@ Form2::Form2() : toolkit::Window(QStringLiteral("Aide"), 13200, 1710, Border::Si
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setBackColor(toolkit::rgb(1, 0, 66));
-    setWindowIcon(QIcon(QStringLiteral(":/loxane-48.png")));
+    setWindowIcon(toolIcon());
 
     Label1.setBackColor(toolkit::systemColour(SystemColour::ButtonFace));
     Label1.setForeColor(toolkit::systemColour(SystemColour::ButtonText));

@@ -1,9 +1,9 @@
 #include "main_window/form1.h"
 
 #include "app/entree.h"
+#include "app/tool_icon.h"
 #include "toolkit/system_colours.h"
 
-#include <QIcon>
 
 using toolkit::TwipsBox;
 
@@ -39,7 +39,7 @@ Form1::Form1(Entree& entree)
       state_(entree.state())
 {
     setBackColor(toolkit::rgb(3, 0, 99));
-    setWindowIcon(QIcon(QStringLiteral(":/loxane-48.png")));
+    setWindowIcon(toolIcon());
     designDiagram();
     designLegends();
     designButtonStrip();
