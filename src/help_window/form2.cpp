@@ -4,7 +4,6 @@
 #include "toolkit/fonts.h"
 #include "toolkit/system_colours.h"
 
-
 using toolkit::SystemColour;
 
 Form2::Form2() : toolkit::Window(QStringLiteral("Aide"), 13200, 1710, Border::Sizable)

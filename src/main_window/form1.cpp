@@ -4,7 +4,6 @@
 #include "app/tool_icon.h"
 #include "toolkit/system_colours.h"
 
-
 using toolkit::TwipsBox;
 
 namespace {

@@ -163,7 +163,7 @@ std::int16_t toInt16(double value)
 
 std::int16_t checkedInt16(long value)
 {
-    if (value < -32768 || value > 32767)
+    if (value < int16Min || value > int16Max)
         throw RuntimeError(ErrorKind::Overflow, "overflow: outside the 16-bit range");
     return static_cast<std::int16_t>(value);
 }

@@ -17,7 +17,6 @@ public:
 
     ShapeKind kind() const { return kind_; }
 
-
     // An invalid colour leaves the interior transparent.
     QColor fillColor() const { return fillColor_; }
     void setFillColor(const QColor& colour) { assign(fillColor_, colour); }

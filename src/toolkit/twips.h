@@ -16,6 +16,9 @@ inline constexpr double TwipsPerPixel = 15.0;
 inline double toPixels(double twips) { return twips / TwipsPerPixel; }
 inline float toTwips(double pixels) { return static_cast<float>(pixels * TwipsPerPixel); }
 
+// The whole logical pixel nearest to a length or position.
+inline int wholePixels(double twips) { return static_cast<int>(std::lround(toPixels(twips))); }
+
 inline QRectF pixelRect(double left, double top, double width, double height)
 {
     return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
@@ -28,8 +31,8 @@ inline QPointF pixelPoint(double x, double y) { return {toPixels(x), toPixels(y)
 // over two rows; neighbours that meet in twips still meet in pixels.
 inline QRect wholePixelRect(double left, double top, double width, double height)
 {
-    const auto px = [](double twips) { return static_cast<int>(std::lround(toPixels(twips))); };
-    return QRect(QPoint(px(left), px(top)), QPoint(px(left + width) - 1, px(top + height) - 1));
+    return QRect(QPoint(wholePixels(left), wholePixels(top)),
+                 QPoint(wholePixels(left + width) - 1, wholePixels(top + height) - 1));
 }
 
 } // namespace toolkit

@@ -11,14 +11,11 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <cmath>
 #include <tuple>
 
 namespace toolkit {
 
 namespace {
-int pixels(double twips) { return static_cast<int>(std::lround(toPixels(twips))); }
-
 Qt::WindowFlags flagsFor(Window::Border border)
 {
     if (border == Window::Border::Sizable)
@@ -38,7 +35,7 @@ Window::Window(const QString& caption, float clientWidth, float clientHeight, Bo
     : QWidget(nullptr, flagsFor(border))
 {
     setWindowTitle(caption);
-    const QSize client(pixels(clientWidth), pixels(clientHeight));
+    const QSize client(wholePixels(clientWidth), wholePixels(clientHeight));
     if (border == Border::FixedSingle)
         setFixedSize(client);
     else
@@ -65,7 +62,7 @@ void Window::setDrawingOrder(std::vector<const LightControl*> frontFirst)
 
 void Window::setOuterHeight(float twips)
 {
-    const int outer = pixels(twips);
+    const int outer = wholePixels(twips);
     const int frame = frameHeight();
     resize(width(), outer - frame);
     // A window shown a moment ago has no frame yet: the window manager adds
