@@ -1,5 +1,6 @@
 #include "app/entree.h"
 
+#include "app/tool_icon.h"
 #include "main_window/form1.h"
 #include "toolkit/system_colours.h"
 
@@ -13,8 +14,11 @@ Entree::~Entree() = default;
 void Entree::Main()
 {
     DiagramState& s = state_;
-    if (!form1_)
+    if (!form1_) {
         form1_ = std::make_unique<Form1>(*this);
+        // Made once for the whole run: every help window shares this one.
+        form1_->setWindowIcon(toolIcon());
+    }
     Form1& form = *form1_;
     form.show();
 

@@ -8,7 +8,7 @@ void Form1::Aide_Click()
 {
     // A closed help window only waits for Qt to delete it: it counts as gone.
     if (!helpWindow_ || helpWindow_->isHidden())
-        helpWindow_ = new Form2;
+        helpWindow_ = new Form2(windowIcon());
     Form2& help = *helpWindow_;
     help.setWindowState(help.windowState() & ~Qt::WindowMinimized);
     help.show();

@@ -1,16 +1,15 @@
 #include "help_window/form2.h"
 
-#include "app/tool_icon.h"
 #include "toolkit/fonts.h"
 #include "toolkit/system_colours.h"
 
 using toolkit::SystemColour;
 
-Form2::Form2() : toolkit::Window(QStringLiteral("Aide"), 13200, 1710, Border::Sizable)
+Form2::Form2(const QIcon& icon) : toolkit::Window(QStringLiteral("Aide"), 13200, 1710, Border::Sizable)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setBackColor(toolkit::rgb(1, 0, 66));
-    setWindowIcon(toolIcon());
+    setWindowIcon(icon);
 
     Label1.setBackColor(toolkit::systemColour(SystemColour::ButtonFace));
     Label1.setForeColor(toolkit::systemColour(SystemColour::ButtonText));

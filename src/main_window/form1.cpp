@@ -1,7 +1,6 @@
 #include "main_window/form1.h"
 
 #include "app/entree.h"
-#include "app/tool_icon.h"
 #include "toolkit/system_colours.h"
 
 using toolkit::TwipsBox;
@@ -13,7 +12,7 @@ TwipsBox hourRow(float left, float width, int index) { return {left, 120 + RowPi
 } // namespace
 
 Form1::Form1(Entree& entree)
-    : toolkit::Window(QStringLiteral("Loxane v3.33  "), 7020, 6735, Border::FixedSingle),
+    : toolkit::Window(QStringLiteral("Loxane v" LOXANE_VERSION "  "), 7020, 6735, Border::FixedSingle),
       Cinq([this](int i) {
           static const char* const captions[] = {"5", "10", "15", "20"};
           auto button = std::make_unique<toolkit::PushButton>(*this, QString::fromLatin1(captions[i]),
@@ -38,7 +37,6 @@ Form1::Form1(Entree& entree)
       state_(entree.state())
 {
     setBackColor(toolkit::rgb(3, 0, 99));
-    setWindowIcon(toolIcon());
     designDiagram();
     designLegends();
     designButtonStrip();
