@@ -13,8 +13,8 @@ int main(int, char* argv[])
     QApplication application(qtArgc, argv);
     QWidget window;
     window.setFixedSize(468, 449);
-#ifdef WITH_ONE_LINE_OF_TEXT
-    QLabel text(QStringLiteral("Loxane v3.33"), &window);
+#ifdef ONE_LINE_OF_TEXT
+    QLabel text(QStringLiteral(ONE_LINE_OF_TEXT), &window);
 #endif
     window.show();
     quitAfterFirstFrame(window);
