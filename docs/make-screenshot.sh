@@ -11,6 +11,7 @@ docs=$(cd "$(dirname "$0")" && pwd)
 
 [ $# -eq 1 ] || { echo "usage: $0 PATH/TO/loxane" >&2; exit 2; }
 [ -x "$1" ] || fail "$1 is not an executable"
+use_version_of_build "$1"
 
 app_pid="" XVFB_PID=""
 trap 'stop_processes "$app_pid" "$XVFB_PID"' EXIT

@@ -8,7 +8,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/../scripts/x-session.sh"
 E2E_TWIPS_PER_PIXEL=15
 E2E_WORK=$(mktemp -d)
 E2E_PIDS=()
-E2E_TITLE=$LOXANE_TITLE
 
 e2e_cleanup() {
     local pid
@@ -32,9 +31,12 @@ e2e_start_display() {
     fi
 }
 
-# Starts the tool and waits for its main window; E2E_WINDOW is its X id.
+# Starts the tool and waits for its main window; E2E_WINDOW is its X id and
+# E2E_TITLE its caption.
 e2e_start_tool() {
     local binary=$1
+    use_version_of_build "$binary"
+    E2E_TITLE=$LOXANE_TITLE
     LC_ALL=${E2E_LOCALE:-fr_FR.UTF-8} "$binary" >"$E2E_WORK/tool.log" 2>&1 &
     E2E_TOOL_PID=$!
     E2E_PIDS+=($E2E_TOOL_PID)

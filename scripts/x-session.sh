@@ -2,11 +2,22 @@
 # script (sourced, not run):
 # a private X server and a way to wait for the tool's main window.
 
-LOXANE_TITLE='Loxane v3.33  '
-
 fail() {
     echo "FAIL: $*" >&2
     exit 1
+}
+
+# The main window's caption carries the CMake project's version. Sets
+# LOXANE_VERSION and LOXANE_TITLE from the CMake build that holds $1 (a
+# build folder, or a program built in one).
+use_version_of_build() {
+    local dir=$1
+    [ -d "$dir" ] || dir=$(dirname "$dir")
+    dir=$(cd "$dir" && pwd) || fail "no such path: $1"
+    while [ ! -f "$dir/CMakeCache.txt" ] && [ "$dir" != / ]; do dir=$(dirname "$dir"); done
+    LOXANE_VERSION=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt" 2>/dev/null)
+    [ -n "$LOXANE_VERSION" ] || fail "$1 is not in a CMake build of the project: its version is unknown"
+    LOXANE_TITLE="Loxane v$LOXANE_VERSION  "
 }
 
 # Starts Xvfb on a display number the server itself finds free, so two runs
@@ -54,12 +65,13 @@ stop_processes() {
     done
 }
 
-# Prints the id of the visible window whose title is exactly LOXANE_TITLE,
-# waiting up to 20 s while the process APP_PID stays alive.
+# Prints the id of the visible window whose title is exactly LOXANE_TITLE
+# (see use_version_of_build), waiting up to 20 s while the process APP_PID
+# stays alive.
 wait_for_window() {
     local app_pid=$1 id
     # xdotool matches a regular expression; anchor it so only the exact title counts.
-    local pattern='^Loxane v3\.33  $'
+    local pattern="^Loxane v${LOXANE_VERSION//./\\.}  \$"
     for _ in $(seq 200); do
         kill -0 "$app_pid" 2>/dev/null || fail "the program ended before showing its window"
         for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
