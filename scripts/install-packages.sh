@@ -14,3 +14,8 @@ install_packages() {
 }
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-liberation)
+# What packaging/check.sh needs: cpack finds the binaries with file and their
+# libraries with dpkg-shlibdeps (dpkg-dev); lintian, the validators, and an X
+# server with a window manager to start the packaged tool and close it.
+PACKAGE_CHECK_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream
+    xvfb xdotool x11-utils openbox wmctrl)
