@@ -1,5 +1,6 @@
 #include "toolkit/label.h"
 
+#include "toolkit/device_pixels.h"
 #include "toolkit/outline_band.h"
 #include "toolkit/twips.h"
 #include "toolkit/window.h"
@@ -120,10 +121,11 @@ int Label::textFlags() const
 
 void Label::paint(QPainter& painter, const QRegion& exposed) const
 {
-    const QRectF box = this->box();
+    const QRectF box = onDevicePixels(painter, this->box());
     painter.fillRect(box, backColor_);
-    if (border_ && exposesOutline(exposed, box, BorderPixels))
-        paintFrame(painter, box, BorderPixels, Qt::black);
+    const double border = deviceLineWidth(painter, BorderPixels);
+    if (border_ && exposesOutline(exposed, box, border))
+        paintFrame(painter, box, border, Qt::black);
     painter.setFont(font_);
     painter.setPen(foreColor_);
     layOutCaption(painter.font());

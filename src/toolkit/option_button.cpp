@@ -1,5 +1,6 @@
 #include "toolkit/option_button.h"
 
+#include "toolkit/classic_look.h"
 #include "toolkit/window.h"
 
 #include <QStyleOptionButton>
@@ -23,29 +24,29 @@ OptionButton::OptionButton(Window& owner, const QString& caption, TwipsBox box, 
     owner.adoptOptionButton(this, tabPosition);
 }
 
-// In a box too narrow for its caption the style would lay the caption out
-// only for it to be clipped away, and that is most of what a full repaint of
-// the hour panel's 48 buttons costs. There only the round button is painted,
-// with the focus frame should it fall within the box.
-void OptionButton::paintEvent(QPaintEvent* event)
+// The style paints the button as it would any round button, except for the
+// focus, shown as a dotted rectangle around the circle. In a box too narrow
+// for its caption the style would lay the caption out only for it to be
+// clipped away, and that is most of what a full repaint of the hour panel's
+// 48 buttons costs: there only the round button is painted.
+void OptionButton::paintEvent(QPaintEvent* /*event*/)
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    if (style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).intersects(rect())) {
-        QRadioButton::paintEvent(event);
-        return;
-    }
+    const bool focused = option.state & QStyle::State_HasFocus;
+    option.state &= ~QStyle::State_HasFocus;
     QStylePainter painter(this);
-    QStyleOptionButton indicator = option;
-    indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
-    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
-    if (option.state & QStyle::State_HasFocus) {
-        QStyleOptionFocusRect focus;
-        focus.QStyleOption::operator=(option);
-        focus.rect = style()->subElementRect(QStyle::SE_RadioButtonFocusRect, &option, this);
-        if (focus.rect.intersects(rect()))
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    const QRect circle = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    if (style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).intersects(rect())) {
+        painter.drawControl(QStyle::CE_RadioButton, option);
+    } else {
+        QStyleOptionButton indicator = option;
+        indicator.rect = circle;
+        painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
     }
+    if (focused)
+        paintFocusRectangle(painter, QRectF(circle.adjusted(-1, -1, 1, 1) & rect()),
+                            palette().color(QPalette::WindowText));
 }
 
 } // namespace toolkit

@@ -10,7 +10,8 @@ namespace toolkit {
 
 class Window;
 
-// A push button whose background colour is shown as its face.
+// A push button whose background colour is shown as its face, painted in
+// the classic raised style whatever style Qt runs with.
 class PushButton : public QPushButton {
     Q_OBJECT
 public:
@@ -23,6 +24,11 @@ public:
     void setBackColor(const QColor& colour);
 
     std::function<void()> onClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // The whole box is the button, as painted.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 
 private:
     TwipsBox box_;

@@ -1,5 +1,6 @@
 #include "toolkit/shape.h"
 
+#include "toolkit/device_pixels.h"
 #include "toolkit/outline_band.h"
 #include "toolkit/twips.h"
 
@@ -18,39 +19,41 @@ void Shape::setOutline(Outline style, const QColor& colour, int pixels)
 
 void Shape::paint(QPainter& painter, const QRegion& exposed) const
 {
-    // Rectangles sit on whole pixels so their edges are crisp; a circle keeps
-    // its exact place, as a spot glides with the pointer.
-    QRectF box = kind_ == ShapeKind::Rectangle ? QRectF(wholePixelRect(left_, top_, width_, height_))
-                                               : pixelRect(left_, top_, width_, height_);
+    // Rectangles and their outlines sit on whole device pixels so their
+    // edges are crisp; a circle keeps its exact place, as a spot glides with
+    // the pointer.
+    const bool rectangle = kind_ == ShapeKind::Rectangle;
+    QRectF box = rectangle ? onDevicePixels(painter, wholePixelRect(left_, top_, width_, height_))
+                           : pixelRect(left_, top_, width_, height_);
+    const double width = rectangle ? deviceLineWidth(painter, outlinePixels_) : outlinePixels_;
     // A panel's or frame's outline lies along its edges, which a change
     // inside it does not expose.
-    const bool outlined = outline_ != Outline::None
-        && (kind_ == ShapeKind::Circle || exposesOutline(exposed, box, outlinePixels_));
-    if (kind_ == ShapeKind::Rectangle && outline_ != Outline::Dashed) {
+    const bool outlined = outline_ != Outline::None && (!rectangle || exposesOutline(exposed, box, width));
+    if (rectangle && outline_ != Outline::Dashed) {
         if (fillColor_.isValid())
             painter.fillRect(box, fillColor_);
         if (outlined)
-            paintFrame(painter, box, outlinePixels_, outlineColor_);
+            paintFrame(painter, box, width, outlineColor_);
         return;
     }
     if (!outlined && !fillColor_.isValid())
         return;
-    if (kind_ == ShapeKind::Circle) {
+    if (!rectangle) {
         const double side = std::min(box.width(), box.height());
         box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
     }
-    const double inset = outline_ == Outline::None ? 0.0 : outlinePixels_ / 2.0;
+    const double inset = outline_ == Outline::None ? 0.0 : width / 2;
     const QRectF drawn = box.adjusted(inset, inset, -inset, -inset);
 
     if (!outlined) {
         painter.setPen(Qt::NoPen);
     } else {
-        QPen pen(outlineColor_, outlinePixels_, outline_ == Outline::Dashed ? Qt::DashLine : Qt::SolidLine);
+        QPen pen(outlineColor_, width, outline_ == Outline::Dashed ? Qt::DashLine : Qt::SolidLine);
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
     }
     painter.setBrush(fillColor_.isValid() ? QBrush(fillColor_) : QBrush(Qt::NoBrush));
-    if (kind_ == ShapeKind::Circle)
+    if (!rectangle)
         painter.drawEllipse(drawn);
     else
         painter.drawRect(drawn);

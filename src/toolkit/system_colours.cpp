@@ -12,6 +12,8 @@ QColor systemColour(SystemColour role)
     case SystemColour::ButtonFace: return palette.color(QPalette::Button);
     case SystemColour::ButtonText: return palette.color(QPalette::ButtonText);
     case SystemColour::ButtonShadow: return palette.color(QPalette::Dark);
+    case SystemColour::ButtonHighlight: return palette.color(QPalette::Light);
+    case SystemColour::ButtonDarkShadow: return palette.color(QPalette::Shadow);
     // The background of a window's content area (white in common schemes),
     // which Qt calls Base; Qt's Window role is the dialog grey.
     case SystemColour::WindowBackground: return palette.color(QPalette::Base);

@@ -9,6 +9,8 @@ enum class SystemColour {
     ButtonFace,
     ButtonText,
     ButtonShadow,
+    ButtonHighlight,
+    ButtonDarkShadow,
     WindowBackground,
     WindowText,
     ActiveBorder,
