@@ -20,6 +20,9 @@ start_xvfb
 LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 "$1" &
 app_pid=$!
 window=$(wait_for_window "$app_pid")
+# With no window manager nothing gives the window the focus; a user's window
+# has it, and shows it on the focused scale button.
+xdotool windowfocus --sync "$window"
 # Mapped is not yet painted: give the first paint a moment.
 sleep 1
 import -window "$window" -depth 8 -strip "$docs/screenshot.png"

@@ -62,11 +62,14 @@ TEST_F(ClassicLook, FacesShowTheirColourAndOnlyTheFocusedControlADottedRectangle
         buttons.push_back(&form.Cinq(i));
     const QImage start = shown();
     for (toolkit::PushButton* button : buttons) {
-        // Inside the outer line and the bevel, most of the face is the very
-        // colour set: no gradient, no lightening. The chosen scale is green.
+        // Inside the outer line and the bevel the face is the very colour
+        // set, where its middle row starts and over most of it: no gradient,
+        // no lightening. The chosen scale is green.
+        SCOPED_TRACE(button->text().toStdString());
+        const QColor colour = button == &form.Cinq(1) ? lightGreen : paleBlue;
         const QRect face = device(button->geometry()).adjusted(2 * line, 2 * line, -2 * line, -2 * line);
-        EXPECT_EQ(mostCommon(start, face), button == &form.Cinq(1) ? lightGreen : paleBlue)
-            << button->text().toStdString();
+        EXPECT_EQ(start.pixelColor(face.left(), face.center().y()), colour);
+        EXPECT_EQ(mostCommon(start, face), colour);
     }
 
     // Pressed, the light top left of the bevel turns to shadow.
