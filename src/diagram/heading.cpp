@@ -1,6 +1,6 @@
 #include "diagram/heading.h"
 
-#include "toolkit/number_services.h"
+#include "numbers/number_services.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -32,16 +32,16 @@ void headingRule(float x, float y, Heading& heading, float& Dx, float& Dy, float
 void HeadingFromOffset(float x, float y, std::int16_t& heading, float& Dx, float& Dy, float Pi)
 {
     headingRule(x, y, heading, Dx, Dy, Pi,
-                [](double A, int turn) { return toolkit::checkedInt16(toolkit::toInt16(A) + turn); });
+                [](double A, int turn) { return numbers::checkedInt16(numbers::toInt16(A) + turn); });
 }
 
 void HeadingFromOffset(float x, float y, float& heading, float& Dx, float& Dy, float Pi)
 {
-    headingRule(x, y, heading, Dx, Dy, Pi, [](double A, int turn) { return toolkit::toSingle(A + turn); });
+    headingRule(x, y, heading, Dx, Dy, Pi, [](double A, int turn) { return numbers::toSingle(A + turn); });
 }
 
 std::int16_t angleBetween(std::int16_t bearing, std::int16_t other)
 {
     const int difference = std::abs(bearing - other);
-    return toolkit::checkedInt16(difference > 180 ? 360 - difference : difference);
+    return numbers::checkedInt16(difference > 180 ? 360 - difference : difference);
 }

@@ -1,5 +1,7 @@
 #include "diagram/readouts.h"
 
+#include "diagram/vectors.h"
+
 #include <array>
 #include <charconv>
 #include <string_view>
@@ -27,11 +29,11 @@ struct Formatted {
 
 // A speed, the knots mark and a gap, then a bearing and the degree sign.
 void appendSpeedAndBearing(QString& text, Formatted speed, QLatin1StringView knotsAndGap, Formatted bearing,
-                           const toolkit::NumberLocale& locale)
+                           const numbers::NumberLocale& locale)
 {
-    toolkit::appendFormatted(text, speed.value, speed.pattern, locale);
+    numbers::appendFormatted(text, speed.value, speed.pattern, locale);
     text.append(knotsAndGap);
-    toolkit::appendFormatted(text, bearing.value, bearing.pattern, locale);
+    numbers::appendFormatted(text, bearing.value, bearing.pattern, locale);
     appendDegrees(text);
 }
 
@@ -42,6 +44,16 @@ void appendNumber(QString& text, int value)
     text.append(QLatin1StringView(digits.data(), written.ptr - digits.data()));
 }
 } // namespace
+
+QString speedText(float x, float y, float twipsPerKnot, const numbers::NumberLocale& locale)
+{
+    return numbers::format(speedInKnots(x, y, twipsPerKnot), "#0.0", locale);
+}
+
+bool showsASpeed(const QString& speedText, const numbers::NumberLocale& locale)
+{
+    return numbers::parseNumber(speedText, locale) > 0;
+}
 
 QString vectorText(const QString& speedText, std::int16_t heading)
 {
@@ -56,20 +68,20 @@ QString windText(std::int16_t windDir, std::int16_t windAngleBoat)
 {
     QString text = reserved();
     text.append(QLatin1StringView("Vent"));
-    toolkit::appendSignedText(text, windDir);
+    numbers::appendSignedText(text, windDir);
     text.append(QLatin1Char('/'));
-    toolkit::appendSignedText(text, windAngleBoat);
+    numbers::appendSignedText(text, windAngleBoat);
     appendDegrees(text);
     return text;
 }
 
-QString vmgText(std::int16_t windAngleGround, double vmg, const toolkit::NumberLocale& locale)
+QString vmgText(std::int16_t windAngleGround, double vmg, const numbers::NumberLocale& locale)
 {
     QString text = reserved();
     text.append(QLatin1StringView("Vmg "));
-    toolkit::appendFormatted(text, windAngleGround, "#0", locale);
+    numbers::appendFormatted(text, windAngleGround, "#0", locale);
     appendDegrees(text);
-    toolkit::appendFormatted(text, vmg, "#0.0", locale);
+    numbers::appendFormatted(text, vmg, "#0.0", locale);
     text.append(QLatin1Char('n'));
     return text;
 }
@@ -77,21 +89,21 @@ QString vmgText(std::int16_t windAngleGround, double vmg, const toolkit::NumberL
 QString hourText(std::int16_t index, const QString& segmentText)
 {
     QString text = reserved();
-    toolkit::appendSignedText(text, index + 1);
+    numbers::appendSignedText(text, index + 1);
     text.append(QLatin1StringView(": ")).append(segmentText);
     return text;
 }
 
-QString summaryText(std::int16_t count, double meanSpeed, double meanBearing, const toolkit::NumberLocale& locale)
+QString summaryText(std::int16_t count, double meanSpeed, double meanBearing, const numbers::NumberLocale& locale)
 {
     QString text = reserved();
-    toolkit::appendSignedText(text, count);
+    numbers::appendSignedText(text, count);
     text.append(QLatin1StringView(": "));
     appendSpeedAndBearing(text, {meanSpeed, "#0.0"}, QLatin1StringView("n "), {meanBearing, "##0"}, locale);
     return text;
 }
 
-QString meanCourseText(double speed, double course, const toolkit::NumberLocale& locale)
+QString meanCourseText(double speed, double course, const numbers::NumberLocale& locale)
 {
     QString text = reserved();
     text.append(QLatin1StringView("COG moyen: "));

@@ -1,6 +1,5 @@
 #include "main_window/form1.h"
 
-#include "app/entree.h"
 #include "toolkit/system_colours.h"
 
 using toolkit::TwipsBox;
@@ -11,7 +10,7 @@ constexpr float RowPitch = 240;
 TwipsBox hourRow(float left, float width, int index) { return {left, 120 + RowPitch * index, width, 192}; }
 } // namespace
 
-Form1::Form1(Entree& entree)
+Form1::Form1(DiagramState& state, std::function<void()> main)
     : toolkit::Window(QStringLiteral("Loxane v" LOXANE_VERSION "  "), 7020, 6735, Border::FixedSingle),
       Cinq([this](int i) {
           static const char* const captions[] = {"5", "10", "15", "20"};
@@ -33,8 +32,8 @@ Form1::Form1(Entree& entree)
           button->onClick = [this, i] { Raz_Click(static_cast<std::int16_t>(i)); };
           return button;
       }),
-      entree_(entree),
-      state_(entree.state())
+      state_(state),
+      Main(std::move(main))
 {
     setBackColor(toolkit::rgb(3, 0, 99));
     designDiagram();

@@ -1,20 +1,21 @@
 #pragma once
 
 #include "main_window/form1_variables.h"
+#include "numbers/number_services.h"
 #include "toolkit/control_array.h"
 #include "toolkit/label.h"
 #include "toolkit/line.h"
 #include "toolkit/option_button.h"
 #include "toolkit/push_button.h"
-#include "toolkit/number_services.h"
 #include "toolkit/shape.h"
 #include "toolkit/window.h"
 
 #include <QPointer>
 
+#include <array>
 #include <cstdint>
+#include <functional>
 
-class Entree;
 class Form2;
 struct DiagramState;
 
@@ -24,7 +25,9 @@ struct DiagramState;
 class Form1 : public toolkit::Window {
     Q_OBJECT
 public:
-    explicit Form1(Entree& entree);
+    // The start-up's shared record, and its Main, which a change of scale
+    // runs again: handed down, so this window needs nothing of the start-up.
+    Form1(DiagramState& state, std::function<void()> main);
     ~Form1() override;
 
     void Calcul();
@@ -104,10 +107,13 @@ private:
     void CalculMeans();
     void placeSpot(toolkit::Shape& spot, float x, float y);
     void placeLineFromCentre(toolkit::Line& line, float x, float y);
+    // What the means show while some hour is recorded, and hide otherwise;
+    // COGMean is shown apart, once its text is ready.
+    std::array<toolkit::LightControl*, 12> meanDisplay();
 
     QPointer<Form2> helpWindow_; // none until the first click on Aide
-    Entree& entree_;
     DiagramState& state_;
+    const std::function<void()> Main;
     // Readouts use the user's decimal separator, read once with the window.
-    const toolkit::NumberLocale numberLocale_ = toolkit::NumberLocale::current();
+    const numbers::NumberLocale numberLocale_ = numbers::NumberLocale::current();
 };

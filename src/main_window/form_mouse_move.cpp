@@ -1,10 +1,9 @@
-#include "app/diagram_state.h"
+#include "diagram/diagram_state.h"
+#include "diagram/vectors.h"
 #include "main_window/form1.h"
 
 namespace {
 constexpr std::int16_t LeftButtonAlone = 1;
-
-double squared(double value) { return value * value; }
 } // namespace
 
 // Dragging has no start and no end: each move is judged where it lands. With
@@ -15,8 +14,7 @@ void Form1::form_MouseMove(std::int16_t Button, std::int16_t /*Shift*/, float X,
     DiagramState& s = state_;
     const float x = X - s.CenterX;
     const float y = Y - s.CenterY;
-    // Written so that a position which is no number counts as outside.
-    if (!(squared(x) + squared(y) <= squared(s.Radius)))
+    if (!insideCircle(x, y, s.Radius))
         return;
     s.SpotHit = false;
     if (Button != LeftButtonAlone)
@@ -24,13 +22,13 @@ void Form1::form_MouseMove(std::int16_t Button, std::int16_t /*Shift*/, float X,
 
     const auto drag = [&](toolkit::Shape& spot, float& vectorX, float& vectorY) {
         const double w = spot.width();
-        if (s.SpotHit || squared(static_cast<double>(x) - vectorX) + squared(static_cast<double>(y) - vectorY) >= squared(w / 2))
+        if (s.SpotHit || farFromSpot(x, y, vectorX, vectorY, w))
             return;
         s.SpotHit = true;
         vectorX = x;
-        spot.setLeft(static_cast<float>(static_cast<double>(s.CenterX) + x - w / 2));
+        spot.setLeft(static_cast<float>(spotEdge(s.CenterX, x, w)));
         vectorY = y;
-        spot.setTop(static_cast<float>(static_cast<double>(s.CenterY) + y - w / 2));
+        spot.setTop(static_cast<float>(spotEdge(s.CenterY, y, w)));
         Calcul();
     };
     drag(Vb, s.BoatX, s.BoatY);

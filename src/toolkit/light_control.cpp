@@ -1,6 +1,6 @@
 #include "toolkit/light_control.h"
 
-#include "toolkit/runtime_error.h"
+#include "numbers/runtime_error.h"
 #include "toolkit/window.h"
 
 #include <QPainter>
@@ -21,7 +21,7 @@ void LightControl::setVisible(bool visible)
 float LightControl::checkedCoordinate(float twips)
 {
     if (!std::isfinite(twips))
-        throw RuntimeError(ErrorKind::InvalidPropertyValue, "Invalid property value");
+        throw numbers::RuntimeError(numbers::ErrorKind::InvalidPropertyValue, "Invalid property value");
     return twips;
 }
 

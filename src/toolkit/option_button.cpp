@@ -1,7 +1,6 @@
 #include "toolkit/option_button.h"
 
 #include "toolkit/classic_look.h"
-#include "toolkit/window.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -9,19 +8,18 @@
 namespace toolkit {
 
 OptionButton::OptionButton(Window& owner, const QString& caption, TwipsBox box, int tabPosition)
-    : QRadioButton(caption, &owner), box_(box), tabPosition_(tabPosition)
+    : NativeButton(owner, caption, box, tabPosition)
 {
     // Qt's own exclusivity would refuse to clear the selected button from
     // code; the window keeps the group exclusive instead.
     setAutoExclusive(false);
-    setGeometry(box_.pixels());
     connect(this, &QAbstractButton::clicked, this, [this, &owner] {
         setChecked(true); // a click on the selected button keeps it selected
         owner.selectOnly(this);
         if (onClick)
             onClick();
     });
-    owner.adoptOptionButton(this, tabPosition);
+    owner.joinOptionGroup(this);
 }
 
 // The style paints the button as it would any round button, except for the

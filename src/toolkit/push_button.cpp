@@ -1,22 +1,19 @@
 #include "toolkit/push_button.h"
 
 #include "toolkit/classic_look.h"
-#include "toolkit/window.h"
 
 #include <QPainter>
 
 namespace toolkit {
 
 PushButton::PushButton(Window& owner, const QString& caption, TwipsBox box, int tabPosition)
-    : QPushButton(caption, &owner), box_(box), tabPosition_(tabPosition)
+    : NativeButton(owner, caption, box, tabPosition)
 {
-    setGeometry(box_.pixels());
     setAutoFillBackground(true);
     connect(this, &QPushButton::clicked, this, [this] {
         if (onClick)
             onClick();
     });
-    owner.adoptTabStop(this, tabPosition);
 }
 
 QColor PushButton::backColor() const { return palette().color(QPalette::Button); }

@@ -172,12 +172,6 @@ void Window::adoptTabStop(QWidget* control, int tabPosition)
     chainTabOrder();
 }
 
-void Window::adoptOptionButton(OptionButton* button, int tabPosition)
-{
-    optionButtons_.push_back(button);
-    adoptTabStop(button, tabPosition);
-}
-
 void Window::selectOnly(const OptionButton* chosen)
 {
     for (OptionButton* button : optionButtons_)

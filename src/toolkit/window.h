@@ -65,7 +65,7 @@ public:
     void settleBeforeNextFrame(LightControl* control) { unsettled_.push_back(control); }
     void forgetUnsettled(const LightControl* control);
     void adoptTabStop(QWidget* control, int tabPosition);
-    void adoptOptionButton(OptionButton* button, int tabPosition);
+    void joinOptionGroup(OptionButton* button) { optionButtons_.push_back(button); }
     void selectOnly(const OptionButton* chosen);
 
 protected:

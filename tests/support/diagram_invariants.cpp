@@ -1,6 +1,6 @@
 #include "support/diagram_invariants.h"
 
-#include "app/diagram_state.h"
+#include "diagram/diagram_state.h"
 #include "main_window/form1.h"
 #include "support/caption_grammar.h"
 #include "support/form_controls.h"

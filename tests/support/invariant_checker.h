@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/diagram_state.h"
+#include "diagram/diagram_state.h"
 #include "main_window/form1_variables.h"
 #include "support/caption_grammar.h"
 #include "support/diagram_events.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/diagram_state.h"
+#include "diagram/diagram_state.h"
 #include "main_window/form1.h"
 
 #include <string>

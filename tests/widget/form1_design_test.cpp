@@ -11,8 +11,8 @@ namespace {
 
 class Form1AtCreation : public testing::Test {
 protected:
-    Entree entree;
-    Form1 form{entree};
+    DiagramState state;
+    Form1 form{state, [] {}};
 };
 
 TEST_F(Form1AtCreation, CaptionsKeepTheirExactSpaces)

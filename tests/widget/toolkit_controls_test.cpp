@@ -3,7 +3,7 @@
 // which control covers which, and what drawing is kept.
 #include "support/pixels.h"
 #include "support/started_tool.h"
-#include "toolkit/runtime_error.h"
+#include "numbers/runtime_error.h"
 #include "toolkit/system_colours.h"
 
 #include <QApplication>
@@ -50,15 +50,15 @@ TEST_F(BareWindow, PropertiesReadBackAsSetAndNonFiniteOnesAreRefused)
     EXPECT_EQ(label.height(), 372.125f);
     EXPECT_EQ(label.caption(), QStringLiteral("un\rdeux "));
 
-    EXPECT_THROW(label.setLeft(std::numeric_limits<float>::quiet_NaN()), RuntimeError);
+    EXPECT_THROW(label.setLeft(std::numeric_limits<float>::quiet_NaN()), numbers::RuntimeError);
     EXPECT_EQ(label.left(), 1234.567f);
     Line line(window);
     line.setEnds(2436, 2526, 831.5454f, 4130.4546f);
     try {
         line.setY2(-std::numeric_limits<float>::infinity());
         ADD_FAILURE() << "an infinite end was accepted";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.kind(), ErrorKind::InvalidPropertyValue);
+    } catch (const numbers::RuntimeError& error) {
+        EXPECT_EQ(error.kind(), numbers::ErrorKind::InvalidPropertyValue);
     }
     EXPECT_EQ(line.y2(), 4130.4546f);
 
@@ -170,7 +170,7 @@ TEST(DrawingOrder, OverlapsFollowTheLayout)
 
     // Buttons lie over every windowless control: the pale blue face, not
     // the grey label.
-    form.Label8.setBox(form.Cinq(0).box().left, form.Cinq(0).box().top, 1000, 400);
+    form.Label8.setBox(toTwips(form.Cinq(0).x()), toTwips(form.Cinq(0).y()), 1000, 400);
     EXPECT_EQ(renderWindow(form).pixelColor(form.Cinq(0).geometry().center() + QPoint(-6, 0)), QColor(192, 192, 255));
 }
 

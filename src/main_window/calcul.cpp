@@ -1,8 +1,10 @@
-#include "app/diagram_state.h"
-#include "diagram/resume_next.h"
+#include "diagram/diagram_state.h"
+#include "diagram/vectors.h"
 #include "main_window/form1.h"
+#include "numbers/resume_next.h"
 
-using toolkit::toSingle;
+using numbers::resumeNext;
+using numbers::toSingle;
 
 // Recomputes everything from the diagram state and rewrites every control;
 // nothing is kept from one call to the next but the headings of vectors with
@@ -17,8 +19,8 @@ void Form1::Calcul()
 void Form1::placeSpot(toolkit::Shape& spot, float x, float y)
 {
     const DiagramState& s = state_;
-    resumeNext([&] { spot.setLeft(toSingle(static_cast<double>(x) + s.CenterX - spot.width() / 2.0)); });
-    resumeNext([&] { spot.setTop(toSingle(static_cast<double>(y) + s.CenterY - spot.width() / 2.0)); });
+    resumeNext([&] { spot.setLeft(toSingle(spotEdge(s.CenterX, x, spot.width()))); });
+    resumeNext([&] { spot.setTop(toSingle(spotEdge(s.CenterY, y, spot.width()))); });
 }
 
 void Form1::placeLineFromCentre(toolkit::Line& line, float x, float y)
@@ -27,6 +29,11 @@ void Form1::placeLineFromCentre(toolkit::Line& line, float x, float y)
     resumeNext([&] { line.setVisible(true); });
     resumeNext([&] { line.setX1(s.CenterX); });
     resumeNext([&] { line.setY1(s.CenterY); });
-    resumeNext([&] { line.setX2(toSingle(static_cast<double>(s.CenterX) + x)); });
-    resumeNext([&] { line.setY2(toSingle(static_cast<double>(s.CenterY) + y)); });
+    resumeNext([&] { line.setX2(singleSum(s.CenterX, x)); });
+    resumeNext([&] { line.setY2(singleSum(s.CenterY, y)); });
+}
+
+std::array<toolkit::LightControl*, 12> Form1::meanDisplay()
+{
+    return {&Vcmoyen, &Lcmoyen, &Vfmoyen, &Lfmoyen, &Label3, &Label4, &Label5, &Label6, &Shape4, &Shape5, &Shape6, &Shape7};
 }

@@ -1,21 +1,14 @@
-#include "app/diagram_state.h"
+#include "diagram/bearing.h"
+#include "diagram/diagram_state.h"
 #include "diagram/heading.h"
 #include "diagram/readouts.h"
-#include "diagram/resume_next.h"
 #include "main_window/form1.h"
+#include "numbers/resume_next.h"
 #include "toolkit/system_colours.h"
 
-#include <cmath>
-
+using numbers::resumeNext;
+using numbers::toSingle;
 using toolkit::rgb;
-using toolkit::toSingle;
-
-namespace {
-constexpr int HeadToWind = 45;   // under this the wind window turns red
-constexpr int CloseHauled = 50;  // under this the VMG is worth showing
-
-double sgn(double value) { return value > 0 ? 1.0 : value < 0 ? -1.0 : 0.0; }
-} // namespace
 
 // The wind direction against the boat's heading and the ground track: the
 // wind window, the close-hauled VMG, and the wind line with its tag.
@@ -28,17 +21,15 @@ void Form1::CalculWind()
 
     resumeNext([&] { HeadingFromOffset(s.WindX, s.WindY, v.WindDir, v.Dx, v.Dy, s.Pi); });
 
-    // Folded whatever side of north the wind lies on, so that a boat head to
-    // a wind from due north still reads a small angle.
     resumeNext([&] { v.WindAngleBoat = angleBetween(v.WindDir, v.BoatHeading); });
-    resumeNext([&] { Vent.setBackColor(v.WindAngleBoat < HeadToWind ? red : green); });
+    resumeNext([&] { Vent.setBackColor(headToWind(v.WindAngleBoat) ? red : green); });
     resumeNext([&] { Vent.setCaption(readouts::windText(v.WindDir, v.WindAngleBoat)); });
     resumeNext([&] { v.WindAngleGround = angleBetween(v.GroundHeading, v.WindDir); });
 
-    if (v.WindAngleBoat < CloseHauled) {
+    if (closeHauled(v.WindAngleBoat)) {
         resumeNext([&] { VMG.setBackColor(green); });
-        resumeNext([&] { Wind.setBackColor(v.WindAngleBoat < HeadToWind ? red : green); });
-        resumeNext([&] { s.Vmg = toSingle(s.Vmg * std::cos(static_cast<double>(s.Pi) * v.WindAngleGround / 180.0)); });
+        resumeNext([&] { Wind.setBackColor(headToWind(v.WindAngleBoat) ? red : green); });
+        resumeNext([&] { s.Vmg = vmgTowardsWind(s.Vmg, v.WindAngleGround, s.Pi); });
         resumeNext([&] { VMG.setCaption(readouts::vmgText(v.WindAngleGround, s.Vmg, numberLocale_)); });
     } else {
         resumeNext([&] { VMG.setBackColor(toolkit::systemColour(toolkit::SystemColour::ButtonFace)); });
@@ -46,14 +37,14 @@ void Form1::CalculWind()
         resumeNext([&] { VMG.setCaption(QString()); });
     }
 
-    const double theta = s.Pi * static_cast<double>(v.WindDir) / 180.0;
+    const Bearing wind = bearingOf(v.WindDir, s.Pi);
+    const BearingEnd tip = endOfBearing(s.CenterX, s.CenterY, wind, s.Radius);
     resumeNext([&] { Lv1.setVisible(true); });
     resumeNext([&] { Lv1.setX1(s.CenterX); });
     resumeNext([&] { Lv1.setY1(s.CenterY); });
-    resumeNext([&] { Lv1.setY2(toSingle(s.CenterY - s.Radius * std::cos(theta))); });
-    resumeNext([&] { Lv1.setX2(toSingle(s.CenterX + s.Radius * std::sin(theta))); });
+    resumeNext([&] { Lv1.setY2(toSingle(tip.y)); });
+    resumeNext([&] { Lv1.setX2(toSingle(tip.x)); });
 
-    // The tag stands beside the tip, on the side away from the centre.
-    resumeNext([&] { Wind.setLeft(toSingle(Lv1.x2() + (sgn(std::sin(theta)) - 1) * Wind.width() / 2)); });
-    resumeNext([&] { Wind.setTop(toSingle(Lv1.y2() - (sgn(std::cos(theta)) + 1) * Wind.height() / 2)); });
+    resumeNext([&] { Wind.setLeft(toSingle(windTagLeft(Lv1.x2(), wind, Wind.width()))); });
+    resumeNext([&] { Wind.setTop(toSingle(windTagTop(Lv1.y2(), wind, Wind.height()))); });
 }

@@ -1,5 +1,6 @@
-#include "app/diagram_state.h"
+#include "diagram/diagram_state.h"
 #include "diagram/readouts.h"
+#include "diagram/vectors.h"
 #include "main_window/form1.h"
 
 // Records the live current for one hour. A recorded hour is changed only by
@@ -10,10 +11,7 @@ void Form1::Heure_Click(std::int16_t Index)
     toolkit::Label& row = Label2(Index);
     if (!row.caption().isEmpty())
         return;
-    // A slack hour still counts in the mean: it is kept as a vanishingly
-    // small current rather than as "nothing recorded".
-    if (s.CurrentX == 0 && s.CurrentY == 0)
-        s.CurrentX = 0.01f;
+    markSlackHour(s.CurrentX, s.CurrentY);
     const auto i = static_cast<std::size_t>(Index);
     s.SegCurrentX.at(i) = s.CurrentX;
     s.SegCurrentY.at(i) = s.CurrentY;

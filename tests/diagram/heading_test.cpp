@@ -1,5 +1,5 @@
 #include "diagram/heading.h"
-#include "toolkit/runtime_error.h"
+#include "numbers/runtime_error.h"
 
 #include <gtest/gtest.h>
 
@@ -76,8 +76,8 @@ TEST(HeadingFromOffset, NonFiniteOffsetOverflowsAndKeepsTheHeading)
         try {
             HeadingFromOffset(x, y, h, Dx, Dy, Pi);
             ADD_FAILURE() << "no error for " << x << ", " << y;
-        } catch (const toolkit::RuntimeError& error) {
-            EXPECT_EQ(error.kind(), toolkit::ErrorKind::Overflow);
+        } catch (const numbers::RuntimeError& error) {
+            EXPECT_EQ(error.kind(), numbers::ErrorKind::Overflow);
         }
         EXPECT_EQ(h, 77);
     }

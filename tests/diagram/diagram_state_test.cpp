@@ -1,7 +1,6 @@
 // The shared record before any start-up: nothing chosen, nothing allocated,
 // and the types the arithmetic is defined on.
-#include "app/diagram_state.h"
-#include "app/entree.h"
+#include "diagram/diagram_state.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +11,7 @@ namespace {
 
 TEST(DiagramStateBeforeMain, NoScaleIsChosenAndNothingIsAllocated)
 {
-    Entree entree; // owns the record; the window comes only with Main
-    const DiagramState& s = entree.state();
-    EXPECT_EQ(entree.form1(), nullptr);
+    const DiagramState s;
     EXPECT_EQ(s.ScaleKnots, 0); // what tells Main it is the first run
     EXPECT_EQ(s.LastSegment, 0);
     EXPECT_EQ(s.Radius, 0.0f);

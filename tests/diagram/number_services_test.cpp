@@ -1,5 +1,5 @@
-#include "toolkit/number_services.h"
-#include "toolkit/runtime_error.h"
+#include "numbers/number_services.h"
+#include "numbers/runtime_error.h"
 
 #include <QLocale>
 
@@ -11,7 +11,7 @@
 #include <optional>
 #include <stdexcept>
 
-using namespace toolkit;
+using namespace numbers;
 
 namespace {
 
@@ -43,10 +43,11 @@ QString frenchTenths(double value)
 
 TEST(SignedText, SpaceBeforeZeroOrPositiveMinusBeforeNegative)
 {
-    EXPECT_EQ(signedText(40), QStringLiteral(" 40"));
-    EXPECT_EQ(signedText(0), QStringLiteral(" 0"));
-    EXPECT_EQ(signedText(-3), QStringLiteral("-3"));
-    EXPECT_EQ(signedText(std::numeric_limits<int>::min()), QStringLiteral("-2147483648"));
+    const auto signedText = [](int value) { QString text(QStringLiteral("n")); appendSignedText(text, value); return text; };
+    EXPECT_EQ(signedText(40), QStringLiteral("n 40"));
+    EXPECT_EQ(signedText(0), QStringLiteral("n 0"));
+    EXPECT_EQ(signedText(-3), QStringLiteral("n-3"));
+    EXPECT_EQ(signedText(std::numeric_limits<int>::min()), QStringLiteral("n-2147483648"));
 }
 
 TEST(NumberFormat, DecimalHalvesRoundUpAsTheUserReadsThem)

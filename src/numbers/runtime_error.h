@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace toolkit {
+namespace numbers {
 
 // The run-time errors the arithmetic and the controls can raise. Callers that
 // must survive them (the recompute routine) catch this one type.
@@ -23,4 +23,4 @@ private:
     ErrorKind kind_;
 };
 
-} // namespace toolkit
+} // namespace numbers

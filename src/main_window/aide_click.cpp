@@ -15,7 +15,8 @@ void Form1::Aide_Click()
     help.raise();
     help.activateWindow();
 
-    // Local to the click: it never changes and nothing else reads it.
+    // The line break is local to the click, as it never changes; the text
+    // is kept in the window's HelpText, which the label is then given.
     const QChar LineBreak(u'\r');
     var.HelpText = help::assembleHelpText(LineBreak);
     help.Label1.setCaption(var.HelpText);

@@ -1,18 +1,18 @@
-#include "app/diagram_state.h"
+#include "diagram/diagram_state.h"
 #include "diagram/heading.h"
 #include "diagram/readouts.h"
-#include "diagram/resume_next.h"
-#include "diagram/speed.h"
+#include "diagram/vectors.h"
 #include "main_window/form1.h"
+#include "numbers/resume_next.h"
 
-using toolkit::toSingle;
+using numbers::resumeNext;
+using numbers::toSingle;
 
 namespace {
-// A tag sits above and to the left of its spot, overlapping it by a third.
 void followSpot(toolkit::Label& tag, const toolkit::Shape& spot)
 {
-    resumeNext([&] { tag.setLeft(toSingle(spot.left() - tag.width() / 1.5)); });
-    resumeNext([&] { tag.setTop(toSingle(spot.top() - tag.height() / 1.5)); });
+    resumeNext([&] { tag.setLeft(toSingle(tagEdge(spot.left(), tag.width()))); });
+    resumeNext([&] { tag.setTop(toSingle(tagEdge(spot.top(), tag.height()))); });
 }
 } // namespace
 
@@ -22,12 +22,9 @@ void Form1::CalculVectorTriangle()
 {
     DiagramState& s = state_;
     Form1Variables& v = var;
-    const auto speedText = [&](float x, float y) {
-        return toolkit::format(speedInKnots(x, y, s.TwipsPerKnot), "#0.0", numberLocale_);
-    };
 
-    resumeNext([&] { s.GroundX = toSingle(static_cast<double>(s.BoatX) + s.CurrentX); });
-    resumeNext([&] { s.GroundY = toSingle(static_cast<double>(s.BoatY) + s.CurrentY); });
+    resumeNext([&] { s.GroundX = singleSum(s.BoatX, s.CurrentX); });
+    resumeNext([&] { s.GroundY = singleSum(s.BoatY, s.CurrentY); });
 
     placeSpot(Vb, s.BoatX, s.BoatY);
     followSpot(Boat, Vb);
@@ -39,22 +36,21 @@ void Form1::CalculVectorTriangle()
     placeLineFromCentre(Lc, s.CurrentX, s.CurrentY);
     placeLineFromCentre(Lb, s.BoatX, s.BoatY);
 
-    resumeNext([&] { s.Vmg = toSingle(speedInKnots(s.GroundX, s.GroundY, s.TwipsPerKnot)); });
+    resumeNext([&] { s.Vmg = speedAsSingle(s.GroundX, s.GroundY, s.TwipsPerKnot); });
 
-    resumeNext([&] { v.LabelText = speedText(s.GroundX, s.GroundY); });
+    resumeNext([&] { v.LabelText = readouts::speedText(s.GroundX, s.GroundY, s.TwipsPerKnot, numberLocale_); });
     resumeNext([&] { HeadingFromOffset(s.GroundX, s.GroundY, v.GroundHeading, v.Dx, v.Dy, s.Pi); });
     resumeNext([&] { COG.setCaption(readouts::vectorText(v.LabelText, v.GroundHeading)); });
 
-    // A current too weak to show a speed keeps the last heading it had.
-    resumeNext([&] { v.LabelText = speedText(s.CurrentX, s.CurrentY); });
+    resumeNext([&] { v.LabelText = readouts::speedText(s.CurrentX, s.CurrentY, s.TwipsPerKnot, numberLocale_); });
     resumeNext([&] {
-        if (toolkit::parseNumber(v.LabelText, numberLocale_) > 0)
+        if (readouts::showsASpeed(v.LabelText, numberLocale_))
             HeadingFromOffset(s.CurrentX, s.CurrentY, v.CurrentHeading, v.Dx, v.Dy, s.Pi);
     });
     resumeNext([&] { s.SegmentText = readouts::vectorText(v.LabelText, v.CurrentHeading); });
     resumeNext([&] { Flow.setCaption(readouts::vectorText(v.LabelText, v.CurrentHeading)); });
 
-    resumeNext([&] { v.LabelText = speedText(s.BoatX, s.BoatY); });
+    resumeNext([&] { v.LabelText = readouts::speedText(s.BoatX, s.BoatY, s.TwipsPerKnot, numberLocale_); });
     resumeNext([&] { HeadingFromOffset(s.BoatX, s.BoatY, v.BoatHeading, v.Dx, v.Dy, s.Pi); });
     resumeNext([&] { Sail.setCaption(readouts::vectorText(v.LabelText, v.BoatHeading)); });
 }

@@ -7,7 +7,7 @@
 
 // Number services of the tool: the conversions and the text patterns of the
 // readouts. Plain arithmetic, no widget, so every rule is tested directly.
-namespace toolkit {
+namespace numbers {
 
 // Converts to a 16-bit integer, a half going to the even neighbour
 // (44.5 -> 44, 45.5 -> 46, -0.5 -> 0). Raises Overflow outside -32768..32767
@@ -36,9 +36,8 @@ struct NumberLocale {
     static NumberLocale current();
 };
 
-// " 40", "0", "-3": one space before zero or a positive value.
-QString signedText(int value);
-// The same, appended to a text: nothing is allocated when it has the room.
+// Appends " 40", " 0", "-3": one space before zero or a positive value.
+// Nothing is allocated when the text has the room.
 void appendSignedText(QString& text, int value);
 
 // Formats with one of the patterns the tool uses ("#0.0", "#0", "##0",
@@ -59,4 +58,4 @@ void appendFormatted(QString& text, double value, std::string_view pattern, cons
 // when the number is beyond the range of a double.
 double parseNumber(const QString& text, const NumberLocale& locale);
 
-} // namespace toolkit
+} // namespace numbers

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "toolkit/runtime_error.h"
+#include "numbers/runtime_error.h"
+
+namespace numbers {
 
 // Runs one statement of the recompute routine. A run-time error abandons
 // that statement alone: whatever it would have set keeps its value, nothing
@@ -10,6 +12,8 @@ void resumeNext(Statement&& statement) noexcept
 {
     try {
         statement();
-    } catch (const toolkit::RuntimeError&) {
+    } catch (const RuntimeError&) {
     }
 }
+
+} // namespace numbers

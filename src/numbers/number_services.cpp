@@ -1,6 +1,6 @@
-#include "toolkit/number_services.h"
+#include "numbers/number_services.h"
 
-#include "toolkit/runtime_error.h"
+#include "numbers/runtime_error.h"
 
 #include <QLocale>
 #include <QStringView>
@@ -14,7 +14,7 @@
 #include <stdexcept>
 #include <system_error>
 
-namespace toolkit {
+namespace numbers {
 namespace {
 
 constexpr double int16Min = -32768.0;
@@ -194,13 +194,6 @@ NumberLocale NumberLocale::current()
     return NumberLocale {QLocale().decimalPoint()};
 }
 
-QString signedText(int value)
-{
-    QString text;
-    appendSignedText(text, value);
-    return text;
-}
-
 void appendSignedText(QString& text, int value)
 {
     std::array<char, 16> digits {};
@@ -294,4 +287,4 @@ double parseNumber(const QString& text, const NumberLocale& locale)
     return value;
 }
 
-} // namespace toolkit
+} // namespace numbers
