@@ -1,3 +1,4 @@
+#include "diagram/bearing.h"
 #include "diagram/heading.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 namespace {
 
 const float Pi = static_cast<float>(4.0 * std::atan(1.0));
+constexpr float CenterX = 2436, CenterY = 2526, Radius = 2269.0908f;
 
 std::int16_t windDirOf(float windX, float windY, std::int16_t previous = 0)
 {
@@ -85,4 +87,34 @@ TEST(WindAngle, WindOnTheNorthSouthAxisFoldsToo)
     ASSERT_EQ(kept, 350);
     EXPECT_EQ(angleBetween(kept, 10), 20);
     EXPECT_EQ(angleBetween(10, kept), 20);
+}
+
+TEST(WindLine, TheTagStandsBesideTheTipOfTheLine)
+{
+    // Only the sine at 0 is exactly zero; at 90, 180, 270 and 360 a tiny
+    // sine or cosine puts the tag wholly on one side.
+    struct Case {
+        int windDir;
+        double leftShare, topShare; // of the tag's width and height, from the tip
+    };
+    for (const Case& c : {Case{0, -0.5, -1}, Case{90, 0, 0}, Case{180, -1, 0}, Case{270, -1, -1}, Case{360, 0, -1}}) {
+        SCOPED_TRACE(c.windDir);
+        const Bearing wind = bearingOf(c.windDir, Pi);
+        const BearingEnd tip = endOfBearing(CenterX, CenterY, wind, Radius);
+        const double radians = c.windDir * std::numbers::pi / 180;
+        EXPECT_NEAR(tip.x, CenterX + Radius * std::sin(radians), 0.01);
+        EXPECT_NEAR(tip.y, CenterY - Radius * std::cos(radians), 0.01);
+        EXPECT_NEAR(windTagLeft(tip.x, wind, 432), tip.x + c.leftShare * 432, 0.01);
+        EXPECT_NEAR(windTagTop(tip.y, wind, 252), tip.y + c.topShare * 252, 0.01);
+    }
+}
+
+TEST(Vmg, IsWorkedInDoublePrecisionAndStoredAsASingle)
+{
+    const float groundSpeed = 7.3f;
+    for (std::int16_t angle = 0; angle <= 180; ++angle)
+        EXPECT_EQ(vmgTowardsWind(groundSpeed, angle, Pi),
+                  static_cast<float>(groundSpeed * std::cos(static_cast<double>(Pi) * angle / 180)))
+            << "at " << angle;
+    EXPECT_LT(vmgTowardsWind(groundSpeed, 120, Pi), 0);
 }
