@@ -9,7 +9,9 @@
 struct Form1Variables {
     QString HelpText;
     QString LabelText; // speed text of the vector being labelled
-    float Dx = 0;      // negated offset of the vector last given a heading
+    // The heading rule's work vector, the negated offset of the vector last
+    // given a heading: written, never read, kept as the rule's own record.
+    float Dx = 0;
     float Dy = 0;
     std::int16_t GroundHeading = 0;
     std::int16_t CurrentHeading = 0;

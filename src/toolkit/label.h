@@ -35,9 +35,7 @@ public:
     const QFont& font() const { return font_; }
     void setFont(const QFont& font);
 
-    Alignment alignment() const { return alignment_; }
     void setAlignment(Alignment alignment) { assign(alignment_, alignment); }
-    bool border() const { return border_; }
     void setBorder(bool border) { assign(border_, border); }
 
     // A disabled label lets the pointer through to its window.
@@ -45,7 +43,6 @@ public:
     void setEnabled(bool enabled) { enabled_ = enabled; }
 
     // When on, the height follows the caption wrapped at the width.
-    bool autoHeight() const { return autoHeight_; }
     void setAutoHeight(bool on);
 
     void paint(QPainter& painter, const QRegion& exposed) const override;

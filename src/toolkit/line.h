@@ -23,7 +23,6 @@ public:
     void setY2(float twips) { assign(y2_, checkedCoordinate(twips)); }
     void setEnds(float x1, float y1, float x2, float y2);
 
-    QColor color() const { return color_; }
     void setColor(const QColor& colour) { assign(color_, colour); }
     int pixels() const { return pixels_; }
     void setPixels(int pixels) { assign(pixels_, pixels); }

@@ -15,15 +15,9 @@ class Shape : public BoxedControl {
 public:
     Shape(Window& owner, ShapeKind kind) : BoxedControl(owner), kind_(kind) {}
 
-    ShapeKind kind() const { return kind_; }
-
     // An invalid colour leaves the interior transparent.
-    QColor fillColor() const { return fillColor_; }
     void setFillColor(const QColor& colour) { assign(fillColor_, colour); }
 
-    QColor outlineColor() const { return outlineColor_; }
-    Outline outline() const { return outline_; }
-    int outlinePixels() const { return outlinePixels_; }
     void setOutline(Outline style, const QColor& colour = {}, int pixels = 1);
 
     void paint(QPainter& painter, const QRegion& exposed) const override;
