@@ -13,9 +13,9 @@ Entree::~Entree() = default;
 // rose redrawn, vectors back to their defaults, hour segments erased.
 void Entree::Main()
 {
-    DiagramState& s = state;
+    DiagramState& s = state_;
     if (!form1_) {
-        form1_ = std::make_unique<Form1>(state, [this] { Main(); });
+        form1_ = std::make_unique<Form1>(state_, [this] { Main(); });
         // Made once for the whole run: every help window shares this one.
         form1_->setWindowIcon(toolIcon());
     }
@@ -69,7 +69,7 @@ void Entree::Main()
 
 void Entree::drawRose()
 {
-    const DiagramState& s = state;
+    const DiagramState& s = state_;
     Form1& form = *form1_;
     const QColor grey = toolkit::rgb(190, 190, 190);
     const QColor green = toolkit::rgb(0, 255, 0);

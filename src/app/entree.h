@@ -18,10 +18,13 @@ public:
     void Main();
 
     // The module's variables, which the main window reads and writes too.
-    DiagramState state;
+    DiagramState& state() { return state_; }
+    // The main window, once Main has loaded it.
+    Form1* form1() { return form1_.get(); }
 
 private:
     void drawRose();
 
+    DiagramState state_;
     std::unique_ptr<Form1> form1_;
 };

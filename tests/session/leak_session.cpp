@@ -5,9 +5,10 @@
 // goes through Qt's event dispatch and the invariant checker, which also
 // counts the top-level windows. In a sanitized build the leak checker
 // reports at exit whatever the session left allocated.
+#include "app/entree.h"
+#include "main_window/form1.h"
 #include "support/diagram_events.h"
 #include "support/invariant_checker.h"
-#include "support/started_tool.h"
 #include "toolkit/twips.h"
 
 #include <QApplication>
@@ -140,7 +141,7 @@ int main(int argc, char* argv[])
     {
         Entree entree;
         entree.Main();
-        Session session(newMainWindow({}), entree.state);
+        Session session(*entree.form1(), entree.state());
         QTimer::singleShot(0, [&session] { session.run(); });
         status = QApplication::exec();
         passed = session.passed();
