@@ -56,9 +56,9 @@ void Entree::Main()
     s.Radius = static_cast<float>(form.Shape1.height() / 2.2);
     s.TwipsPerKnot = s.Radius / static_cast<float>(s.ScaleKnots);
     // Half the sum of edge and size, not the middle of Shape1's box: the
-    // centre lies 60 twips right of and 30 above it. The rose, the spots and
-    // the pointer all go by this one centre, so the diagram is drawn and
-    // dragged consistently; it is the tool's designed look and stays.
+    // centre lies 60 twips right of and 30 above it. Kept on purpose, as the
+    // tool is designed: the rose, the spots and the pointer all go by this
+    // one centre, and every frame is drawn around it.
     s.CenterX = (form.Shape1.left() + form.Shape1.width()) / 2;
     s.CenterY = (form.Shape1.top() + form.Shape1.height()) / 2;
     s.Pi = static_cast<float>(4.0 * std::atan(1.0));
