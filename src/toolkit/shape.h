@@ -16,8 +16,10 @@ public:
     Shape(Window& owner, ShapeKind kind) : BoxedControl(owner), kind_(kind) {}
 
     // An invalid colour leaves the interior transparent.
+    QColor fillColor() const { return fillColor_; }
     void setFillColor(const QColor& colour) { assign(fillColor_, colour); }
 
+    QColor outlineColor() const { return outlineColor_; }
     void setOutline(Outline style, const QColor& colour = {}, int pixels = 1);
 
     void paint(QPainter& painter, const QRegion& exposed) const override;
