@@ -1,4 +1,4 @@
-#include "heap_counter.h"
+#include "heap_counter/heap_counter.h"
 #include "support/recorded_tool.h"
 
 #include <benchmark/benchmark.h>

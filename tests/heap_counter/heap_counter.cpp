@@ -1,8 +1,31 @@
-#include "heap_counter.h"
+#include "heap_counter/heap_counter.h"
+
+#include <atomic>
+
+#if defined(__SANITIZE_ADDRESS__)
+
+#include <sanitizer/allocator_interface.h>
+
+// The sanitizer's allocator cannot be replaced; it keeps the bytes in use
+// itself and calls a hook on every allocation.
+namespace {
+std::atomic<std::uint64_t> allocationCount{0};
+
+void counted(const volatile void*, std::size_t) { allocationCount.fetch_add(1, std::memory_order_relaxed); }
+void released(const volatile void*) {}
+
+const bool hooked = __sanitizer_install_malloc_and_free_hooks(counted, released) != 0;
+} // namespace
+
+namespace heap {
+std::uint64_t allocations() { return hooked ? allocationCount.load(std::memory_order_relaxed) : 0; }
+std::int64_t bytesInUse() { return static_cast<std::int64_t>(__sanitizer_get_current_allocated_bytes()); }
+} // namespace heap
+
+#else
 
 #include <malloc.h>
 
-#include <atomic>
 #include <cerrno>
 
 // glibc lets a program replace its malloc family and still reach the
@@ -77,3 +100,5 @@ int posix_memalign(void** result, std::size_t alignment, std::size_t size) noexc
 void* valloc(std::size_t size) noexcept { return memalign(4096, size); }
 
 } // extern "C"
+
+#endif
