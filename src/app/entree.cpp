@@ -15,7 +15,7 @@ void Entree::Main()
 {
     DiagramState& s = state_;
     if (!form1_) {
-        form1_ = std::make_unique<Form1>(state_, [this] { Main(); });
+        form1_ = std::make_unique<Form1>(state_, [this] { Main(); }, [this] { drawRose(); });
         // Made once for the whole run: every help window shares this one.
         form1_->setWindowIcon(toolIcon());
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main_window/event_rollback.h"
 #include "main_window/form1_variables.h"
 #include "numbers/number_services.h"
 #include "toolkit/control_array.h"
@@ -25,9 +26,10 @@ struct DiagramState;
 class Form1 : public toolkit::Window {
     Q_OBJECT
 public:
-    // The start-up's shared record, and its Main, which a change of scale
-    // runs again: handed down, so this window needs nothing of the start-up.
-    Form1(DiagramState& state, std::function<void()> main);
+    // The start-up's shared record, its Main, which a change of scale runs
+    // again, and its drawing of the rose, which an undone event redraws:
+    // handed down, so this window needs nothing of the start-up.
+    Form1(DiagramState& state, std::function<void()> main, std::function<void()> drawRose);
     ~Form1() override;
 
     void Calcul();
@@ -111,9 +113,18 @@ private:
     // COGMean is shown apart, once its text is ready.
     std::array<toolkit::LightControl*, 12> meanDisplay();
 
+    // A handler wired under its name: should it fail, the event is undone
+    // and the toolkit reports it.
+    template <class... Args, class Handler>
+    toolkit::EventHandler<Args...> undoable(const char* name, Handler handler)
+    {
+        return {name, [this, handler](Args... args) { rollback_.run([&] { handler(args...); }); }};
+    }
+
     QPointer<Form2> helpWindow_; // none until the first click on Aide
     DiagramState& state_;
     const std::function<void()> Main;
+    EventRollback rollback_;
     // Readouts use the user's decimal separator, read once with the window.
     const numbers::NumberLocale numberLocale_ = numbers::NumberLocale::current();
 };

@@ -134,8 +134,8 @@ void Form1::designButtonStrip()
         button->setBackColor(paleBlue);
         button->setFont(arial(10.5));
     }
-    Quitter->onClick = [this] { Quitter_Click(); };
-    Aide->onClick = [this] { Aide_Click(); };
+    Quitter->onClick = undoable("Quitter_Click", [this] { Quitter_Click(); });
+    Aide->onClick = undoable("Aide_Click", [this] { Aide_Click(); });
 }
 
 void Form1::designReadouts()

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "toolkit/event_handler.h"
 #include "toolkit/twips_box.h"
 #include "toolkit/window.h"
 
 #include <QString>
-
-#include <functional>
 
 namespace toolkit {
 
@@ -15,7 +14,7 @@ namespace toolkit {
 template <class QtButton>
 class NativeButton : public QtButton {
 public:
-    std::function<void()> onClick;
+    EventHandler<> onClick;
 
 protected:
     NativeButton(Window& owner, const QString& caption, TwipsBox box, int tabPosition) : QtButton(caption, &owner)

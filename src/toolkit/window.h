@@ -1,10 +1,10 @@
 #pragma once
 
+#include "toolkit/event_handler.h"
 #include "toolkit/persistent_surface.h"
 
 #include <QWidget>
 
-#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -54,7 +54,7 @@ public:
     // 2 right, 4 middle), modifier mask (1 shift, 2 control, 4 alt), and the
     // position in twips. Moves over native buttons or an enabled label do
     // not arrive here.
-    std::function<void(int button, int shift, float x, float y)> onPointerMove;
+    EventHandler<int, int, float, float> onPointerMove; // button, shift, x, y
 
     // For the controls themselves: an area with a pixel of margin for
     // antialiasing, or exactly these whole pixels.

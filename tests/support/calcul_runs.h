@@ -5,3 +5,9 @@
 // linker --wrap for Calcul's symbol (see tests/CMakeLists.txt), so every call
 // from another source file of the tool goes through the counter first.
 long calculRuns();
+
+// Makes the next run of Calcul fail with an exception the tool does not
+// expect, before it has rewritten anything or after it has rewritten
+// everything: a handler that calls it then fails half-way.
+enum class CalculFails { Before, After };
+void failNextCalcul(CalculFails when);

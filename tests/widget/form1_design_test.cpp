@@ -12,7 +12,7 @@ namespace {
 class Form1AtCreation : public testing::Test {
 protected:
     DiagramState state;
-    Form1 form{state, [] {}};
+    Form1 form{state, [] {}, [] {}};
 };
 
 TEST_F(Form1AtCreation, CaptionsKeepTheirExactSpaces)

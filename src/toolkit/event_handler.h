@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+#include <utility>
+
+namespace toolkit {
+
+// Reports an exception a handler let out, one line on standard error:
+// "loxane: <handler>: <what>".
+void reportDroppedEvent(const char* handler) noexcept;
+
+// The handler of a control's event, with the name it answers to. The toolkit
+// calls it from inside Qt's event delivery, where an exception would end the
+// tool: one that escapes the handler is reported, and the event is dropped.
+template <class... Args>
+class EventHandler {
+public:
+    EventHandler() = default;
+    template <class Run>
+    EventHandler(Run run) : name_("handler"), run_(std::move(run)) // NOLINT: a bare function is a handler too
+    {
+    }
+    template <class Run>
+    EventHandler(const char* name, Run run) : name_(name), run_(std::move(run))
+    {
+    }
+
+    explicit operator bool() const { return static_cast<bool>(run_); }
+    const char* name() const { return name_; }
+
+    // Returns whether the handler ran to its end.
+    bool operator()(Args... args) const noexcept
+    {
+        try {
+            run_(args...);
+            return true;
+        } catch (...) {
+            reportDroppedEvent(name_);
+            return false;
+        }
+    }
+
+private:
+    const char* name_ = "";
+    std::function<void(Args...)> run_;
+};
+
+} // namespace toolkit
