@@ -1,5 +1,6 @@
-# Started where no window can be opened, the tool says so and fails
-# plainly: status 1, never an abort.
+# Started where no window can be opened, the tool says so in one line of its
+# own and fails plainly: status 1, never an abort, and none of Qt's advice to
+# reinstall. Any other fatal message of Qt's goes through as Qt gives it.
 source "$(dirname "$0")/lib.sh"
 
 # Runs the tool with the given environment changes; sets E2E_STATUS and
@@ -15,6 +16,9 @@ expect_plain_failure() {
     [[ $E2E_STATUS -eq 1 ]] || e2e_fail "$case: status $E2E_STATUS, expected 1 ($(cat "$E2E_WORK/tool.log"))"
     grep -q 'no window can be opened' "$E2E_WORK/tool.log" \
         || e2e_fail "$case: no clear message in: $(cat "$E2E_WORK/tool.log")"
+    [[ $(wc -l <"$E2E_WORK/tool.log") -eq 1 ]] \
+        || e2e_fail "$case: more than the tool's own line: $(cat "$E2E_WORK/tool.log")"
+    ! grep -q 'Reinstalling' "$E2E_WORK/tool.log" || e2e_fail "$case: Qt's advice to reinstall is shown"
 }
 
 E2E_BINARY=$1
@@ -29,4 +33,11 @@ run_without_display DISPLAY=":$number"
 expect_plain_failure "display :$number that does not exist"
 grep -q ":$number" "$E2E_WORK/tool.log" || e2e_fail "the message does not name display :$number"
 
-echo "no display: plain message and status 1"
+# A platform Qt does not have is not a missing display: Qt's own message.
+run_without_display QT_QPA_PLATFORM=nosuch
+grep -q 'no Qt platform plugin could be initialized' "$E2E_WORK/tool.log" \
+    || e2e_fail "an unknown platform: Qt's message is missing from: $(cat "$E2E_WORK/tool.log")"
+! grep -q 'no window can be opened' "$E2E_WORK/tool.log" \
+    || e2e_fail "an unknown platform is reported as a missing display"
+
+echo "no display: one plain line and status 1; other fatal messages as Qt gives them"

@@ -1,12 +1,10 @@
 #include "toolkit/light_control.h"
 
-#include "numbers/runtime_error.h"
+#include "toolkit/twips.h"
 #include "toolkit/window.h"
 
 #include <QPainter>
 #include <QPainterPath>
-
-#include <cmath>
 
 namespace toolkit {
 
@@ -18,12 +16,7 @@ void LightControl::setVisible(bool visible)
     invalidate(paintedArea());
 }
 
-float LightControl::checkedCoordinate(float twips)
-{
-    if (!std::isfinite(twips))
-        throw numbers::RuntimeError(numbers::ErrorKind::InvalidPropertyValue, "Invalid property value");
-    return twips;
-}
+float LightControl::checkedCoordinate(float twips) { return checkedTwips(twips); }
 
 void LightControl::paintFrame(QPainter& painter, const QRectF& box, double pixels, const QColor& colour)
 {

@@ -56,7 +56,8 @@ protected:
     void invalidate(const QRectF& area);
     void invalidateWholePixels(const QRect& pixels);
 
-    // Raises InvalidPropertyValue for a position or size that is not finite.
+    // Raises InvalidPropertyValue for a position or size that is not finite,
+    // Overflow for one whose pixels do not fit (see checkedTwips).
     static float checkedCoordinate(float twips);
 
     // A border of the given width just inside a box on whole pixels. Filled

@@ -16,6 +16,16 @@ inline constexpr double TwipsPerPixel = 15.0;
 inline double toPixels(double twips) { return twips / TwipsPerPixel; }
 inline float toTwips(double pixels) { return static_cast<float>(pixels * TwipsPerPixel); }
 
+// The farthest from the origin, in logical pixels, that a position or a size
+// may lie: a box's far edge is the sum of two of them, and Qt works them at
+// device ratios up to 8, all within an int.
+inline constexpr double MaxPixels = 1 << 26;
+
+// A position or size as a window can place it: raises InvalidPropertyValue
+// for one that is not finite, and Overflow for one whose pixels would not
+// fit (beyond MaxPixels).
+float checkedTwips(float twips);
+
 // The whole logical pixel nearest to a length or position.
 inline int wholePixels(double twips) { return static_cast<int>(std::lround(toPixels(twips))); }
 

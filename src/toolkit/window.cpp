@@ -62,7 +62,7 @@ void Window::setDrawingOrder(std::vector<const LightControl*> frontFirst)
 
 void Window::setOuterHeight(float twips)
 {
-    const int outer = wholePixels(twips);
+    const int outer = wholePixels(checkedTwips(twips));
     const int frame = frameHeight();
     resize(width(), outer - frame);
     // A window shown a moment ago has no frame yet: the window manager adds
@@ -104,6 +104,8 @@ void Window::clearDrawing()
 
 void Window::drawCircle(float centreX, float centreY, float radius, const QColor& colour)
 {
+    for (float twips : {centreX, centreY, radius})
+        checkedTwips(twips);
     if (!surface_)
         return;
     surface_->drawCircle(centreX, centreY, radius, colour);
@@ -112,6 +114,8 @@ void Window::drawCircle(float centreX, float centreY, float radius, const QColor
 
 void Window::drawLine(float x1, float y1, float x2, float y2, const QColor& colour)
 {
+    for (float twips : {x1, y1, x2, y2})
+        checkedTwips(twips);
     if (!surface_)
         return;
     surface_->drawLine(x1, y1, x2, y2, colour);

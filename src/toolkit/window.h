@@ -31,6 +31,7 @@ public:
     void setDrawingOrder(std::vector<const LightControl*> frontFirst);
 
     // The outer height, title bar and borders included; the width stays.
+    // Positions and sizes are checked as a control's are (checkedTwips).
     void setOuterHeight(float twips);
     // Centres the window, frame included. A window manager's frame is known
     // only once the window is on screen, so a window centred before that is

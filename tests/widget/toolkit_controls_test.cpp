@@ -10,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
+#include <tuple>
+#include <vector>
 
 using namespace toolkit;
 
@@ -61,6 +64,48 @@ TEST_F(BareWindow, PropertiesReadBackAsSetAndNonFiniteOnesAreRefused)
         EXPECT_EQ(error.kind(), numbers::ErrorKind::InvalidPropertyValue);
     }
     EXPECT_EQ(line.y2(), 4130.4546f);
+
+    // Finite but beyond any pixel a window has: the overflow a run-time error
+    // is, and the property keeps its value.
+    Shape shape(window, ShapeKind::Circle);
+    shape.setBox(100, 200, 300, 400);
+    window.setAutoRedraw(true);
+    const auto figures = [&] { return window.surface()->figures().size(); };
+    const std::vector<std::pair<const char*, std::function<void(float)>>> setters = {
+        {"Label::setLeft", [&](float v) { label.setLeft(v); }},
+        {"Label::setTop", [&](float v) { label.setTop(v); }},
+        {"Label::setWidth", [&](float v) { label.setWidth(v); }},
+        {"Label::setHeight", [&](float v) { label.setHeight(v); }},
+        {"Label::setBox", [&](float v) { label.setBox(v, v, v, v); }},
+        {"Shape::setBox", [&](float v) { shape.setBox(1, 2, v, v); }},
+        {"Line::setX1", [&](float v) { line.setX1(v); }},
+        {"Line::setY1", [&](float v) { line.setY1(v); }},
+        {"Line::setEnds", [&](float v) { line.setEnds(v, v, 1, 1); }},
+        {"Window::setOuterHeight", [&](float v) { window.setOuterHeight(v); }},
+        {"Window::drawCircle", [&](float v) { window.drawCircle(1500, 1500, v, Blue); }},
+        {"Window::drawLine", [&](float v) { window.drawLine(0, 0, 10, v, Blue); }},
+    };
+    const auto placed = [&] {
+        return std::tuple(label.left(), label.top(), label.width(), label.height(), shape.width(), line.x1(), line.y1(),
+                          window.height(), figures());
+    };
+    const auto kept = placed();
+    for (const auto& [name, set] : setters) {
+        for (float huge : {1.1e9f, -4e12f, 3.4e38f, -std::numeric_limits<float>::max()}) {
+            try {
+                set(huge);
+                ADD_FAILURE() << name << " accepted " << huge;
+            } catch (const numbers::RuntimeError& error) {
+                EXPECT_EQ(error.kind(), numbers::ErrorKind::Overflow) << name << " " << huge;
+            }
+            EXPECT_EQ(placed(), kept) << name << " " << huge;
+        }
+    }
+    // Far outside the window, yet within what a window can place.
+    line.setY1(-9e8f);
+    EXPECT_EQ(line.y1(), -9e8f);
+    window.drawCircle(1500, 1500, 9e8f, Blue);
+    EXPECT_EQ(figures(), std::get<8>(kept) + 1);
 
     PushButton button(window, QStringLiteral("10"), {300, 300, 312, 252}, 5);
     button.setBackColor(QColor(100, 255, 100));
