@@ -4,7 +4,15 @@
 
 #if defined(__SANITIZE_ADDRESS__)
 
-#include <sanitizer/allocator_interface.h>
+#include <cstddef>
+
+// The sanitizer's runtime provides these; GCC ships no header that declares
+// them, so they are declared here as its interface gives them.
+extern "C" {
+std::size_t __sanitizer_get_current_allocated_bytes();
+int __sanitizer_install_malloc_and_free_hooks(void (*mallocHook)(const volatile void*, std::size_t),
+                                              void (*freeHook)(const volatile void*));
+}
 
 // The sanitizer's allocator cannot be replaced; it keeps the bytes in use
 // itself and calls a hook on every allocation.
