@@ -23,6 +23,9 @@ void Form1::CalculWind()
 
     resumeNext([&] { v.WindAngleBoat = angleBetween(v.WindDir, v.BoatHeading); });
     resumeNext([&] { Vent.setBackColor(headToWind(v.WindAngleBoat) ? red : green); });
+    // What the red tells, in words.
+    static const QString headToWindWarning = QStringLiteral("angle du vent au bateau inférieur à 45°");
+    resumeNext([&] { Vent.setAccessibleDescription(headToWind(v.WindAngleBoat) ? headToWindWarning : QString()); });
     resumeNext([&] { Vent.setCaption(readouts::windText(v.WindDir, v.WindAngleBoat)); });
     resumeNext([&] { v.WindAngleGround = angleBetween(v.GroundHeading, v.WindDir); });
 

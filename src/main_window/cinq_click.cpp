@@ -11,6 +11,14 @@ void Form1::Cinq_Click(std::int16_t Index)
     for (std::int16_t ButtonIndex = 0; ButtonIndex <= 3; ++ButtonIndex)
         Cinq(ButtonIndex).setBackColor(toolkit::rgb(192, 192, 255));
     Cinq(Index).setBackColor(toolkit::rgb(100, 255, 100));
+    markChosenScale(Index);
     Main();
     Calcul();
+}
+
+// What the green face tells, the description says.
+void Form1::markChosenScale(int Index)
+{
+    for (int ButtonIndex = 0; ButtonIndex < Cinq.size(); ++ButtonIndex)
+        Cinq(ButtonIndex).setAccessibleDescription(ButtonIndex == Index ? QStringLiteral("échelle choisie") : QString());
 }

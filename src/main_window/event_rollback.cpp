@@ -27,6 +27,7 @@ void EventRollback::undo()
     form_.Label3.setCaption(summary_);
     for (int i = 0; i < form_.Cinq.size(); ++i)
         form_.Cinq(i).setBackColor(scaleFaces_[static_cast<std::size_t>(i)]);
+    form_.markChosenScale((live_.ScaleKnots / 5) - 1);
     // A change of scale may have cleared the rose or begun another.
     form_.clearDrawing();
     drawRose_();

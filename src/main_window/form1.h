@@ -40,6 +40,9 @@ public:
     void Raz_Click(std::int16_t Index);
     void Aide_Click();
     void Quitter_Click();
+    // Marks the scale button Index as the chosen one for assistive
+    // technology, as its colour marks it on screen.
+    void markChosenScale(int Index);
 
     // The help window while it is open.
     Form2* helpWindow() const;

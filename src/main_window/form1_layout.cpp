@@ -91,6 +91,12 @@ void Form1::designDiagram()
     designRing(Vfmoyen, 2760, 1800, PaleGreen, Outline::Dashed);
     Vcmoyen.setVisible(false);
     Vfmoyen.setVisible(false);
+    // What the spots' colours tell, their names say.
+    Vb.setAccessibleName(QStringLiteral("bateau"));
+    Vc.setAccessibleName(QStringLiteral("courant"));
+    Vf.setAccessibleName(QStringLiteral("route fond"));
+    Vcmoyen.setAccessibleName(QStringLiteral("courant moyen"));
+    Vfmoyen.setAccessibleName(QStringLiteral("route fond moyenne"));
 
     const QColor windowBackground = systemColour(SystemColour::WindowBackground);
     designHiddenLine(Lb, 2850, 1425, 4050, 1950, windowBackground, 1);
@@ -156,10 +162,17 @@ void Form1::designReadouts()
 void Form1::designHourPanel()
 {
     designPanel(Shape3, 4920, 60, 2052, 6612);
-    for (int i = 0; i < Label2.size(); ++i)
+    for (int i = 0; i < Label2.size(); ++i) {
         design(Label2(i), 5220, 120 + 240.0f * i, 1440, 240,
                {"", systemColour(SystemColour::ButtonFace), rgb(255, 0, 0), Alignment::Left, true,
                 toolkit::layoutFont(QStringLiteral("MS Sans Serif"), 9.75)});
+        // Every button of the panel shows the same mark: a screen reader
+        // tells them apart by row and role, and reads the row's record.
+        Heure(i).setAccessibleName(QStringLiteral("Heure %1").arg(i + 1));
+        Raz(i).setAccessibleName(QStringLiteral("Effacer l'heure %1").arg(i + 1));
+        Heure(i).setLabelledBy(Label2(i));
+        Raz(i).setLabelledBy(Label2(i));
+    }
     design(Label3, 4980, 5940, 1932, 372, {"XXX° YY.Y n", Dark64, rgb(255, 128, 128), Alignment::Centre, true, arial(10.5, true)});
     design(Label5, 4980, 6300, 1932, 312,
            {"Intégrale courant", Dark64, rgb(255, 128, 128), Alignment::Centre, false, arial(10.5)});

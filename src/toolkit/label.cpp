@@ -24,12 +24,6 @@ QString withLineSeparators(const QString& caption)
 }
 } // namespace
 
-Label::~Label()
-{
-    if (awaitingLayout_)
-        window().forgetUnsettled(this);
-}
-
 // A new caption repaints the text alone, not the box and its border: what
 // the old text covered now, what the new one covers once it is laid out.
 void Label::setCaption(const QString& caption)
@@ -47,9 +41,21 @@ void Label::setCaption(const QString& caption)
         awaitingLayout_ = true;
         window().settleBeforeNextFrame(this);
     }
+    // One test on the drag path when no assistive technology listens.
+    const bool announced = QAccessible::isActive();
+    const QString before = announced ? accessibleText() : QString();
     caption_ = caption;
     shownText_ = withLineSeparators(caption_);
     fitHeight();
+    if (announced)
+        announceTextChange(before);
+}
+
+QString Label::accessibleText() const
+{
+    QString text = caption_;
+    text.replace(QChar(u'\r'), QChar(u'\n'));
+    return text;
 }
 
 void Label::settle()

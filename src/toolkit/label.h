@@ -19,7 +19,6 @@ enum class Alignment { Left, Centre };
 class Label : public BoxedControl {
 public:
     explicit Label(Window& owner) : BoxedControl(owner) {}
-    ~Label() override;
 
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
@@ -49,6 +48,12 @@ public:
     QRectF paintedArea() const override;
     bool takesPointerAt(QPointF pixel) const override;
     void settle() override;
+
+    // Read whenever shown, by its text.
+    QAccessible::Role accessibleRole() const override { return QAccessible::StaticText; }
+    QString accessibleText() const override;
+    bool readable() const override { return visible(); }
+    QRectF accessibleArea() const override { return box(); }
 
 private:
     QRectF box() const;

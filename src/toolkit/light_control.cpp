@@ -1,5 +1,6 @@
 #include "toolkit/light_control.h"
 
+#include "toolkit/accessible_control.h"
 #include "toolkit/twips.h"
 #include "toolkit/window.h"
 
@@ -8,12 +9,64 @@
 
 namespace toolkit {
 
+LightControl::LightControl(Window& owner) : owner_(owner) { owner_.adopt(this); }
+
+LightControl::~LightControl()
+{
+    owner_.release(this);
+    if (accessibleId_)
+        QAccessible::deleteAccessibleInterface(accessibleId_);
+}
+
 void LightControl::setVisible(bool visible)
 {
     if (visible_ == visible)
         return;
+    const bool wasReadable = readable();
     visible_ = visible;
     invalidate(paintedArea());
+    if (QAccessible::isActive() && readable() != wasReadable)
+        announce(visible ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+}
+
+void LightControl::setAccessibleName(const QString& name)
+{
+    if (name == accessibleName_)
+        return;
+    accessibleName_ = name;
+    if (QAccessible::isActive())
+        announce(QAccessible::NameChanged);
+}
+
+void LightControl::setAccessibleDescription(const QString& description)
+{
+    if (description == accessibleDescription_)
+        return;
+    accessibleDescription_ = description;
+    if (QAccessible::isActive())
+        announce(QAccessible::DescriptionChanged);
+}
+
+QAccessibleInterface* LightControl::accessible() const
+{
+    if (!accessibleId_)
+        accessibleId_ = QAccessible::registerAccessibleInterface(new AccessibleControl(*this));
+    return QAccessible::accessibleInterface(accessibleId_);
+}
+
+void LightControl::announce(QAccessible::Event event) const
+{
+    QAccessibleEvent change(accessible(), event);
+    QAccessible::updateAccessibility(&change);
+}
+
+// A label is named by its text, so the name changes with it.
+void LightControl::announceTextChange(const QString& before) const
+{
+    QAccessibleTextUpdateEvent change(accessible(), 0, before, accessibleText());
+    QAccessible::updateAccessibility(&change);
+    if (accessibleName_.isEmpty())
+        announce(QAccessible::NameChanged);
 }
 
 float LightControl::checkedCoordinate(float twips) { return checkedTwips(twips); }

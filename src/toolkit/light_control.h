@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QAccessible>
 #include <QRectF>
 #include <QRegion>
+#include <QString>
 
 class QColor;
 class QPainter;
@@ -11,13 +13,15 @@ namespace toolkit {
 class Window;
 
 // A windowless control (label, shape, line): its window paints it, above the
-// persistent drawing and below every push and option button. A property set
-// takes effect at once, reads back exactly as set, and repaints only the
-// area that changed; setting the value a property already has costs nothing.
+// persistent drawing and below every push and option button. It joins its
+// window as it is made and leaves it as it goes. A property set reads back
+// exactly as set at once and repaints only the area that changed; setting
+// the value a property already has costs nothing. What a new caption looks
+// like is worked out as the next frame begins, and painted in that frame.
 class LightControl {
 public:
-    explicit LightControl(Window& owner) : owner_(owner) {}
-    virtual ~LightControl() = default;
+    explicit LightControl(Window& owner);
+    virtual ~LightControl();
     LightControl(const LightControl&) = delete;
     LightControl& operator=(const LightControl&) = delete;
 
@@ -34,6 +38,23 @@ public:
     // Called as a frame begins: work left until then is done now, and what
     // it changes is marked for repainting in this frame.
     virtual void settle() {}
+
+    // What assistive technology reads. A shape or a line is read only once
+    // it has a name; a label is read by its text.
+    const QString& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(const QString& name);
+    const QString& accessibleDescription() const { return accessibleDescription_; }
+    void setAccessibleDescription(const QString& description);
+    virtual QAccessible::Role accessibleRole() const { return QAccessible::Graphic; }
+    // The text shown, each line break as a line feed; empty for a figure.
+    virtual QString accessibleText() const { return {}; }
+    // Whether assistive technology finds it among its window's children.
+    virtual bool readable() const { return visible_ && !accessibleName_.isEmpty(); }
+    // Where it lies on its window, in logical pixels.
+    virtual QRectF accessibleArea() const { return paintedArea(); }
+    Window& window() const { return owner_; }
+    // Made when assistive technology first asks, owned by this control.
+    QAccessibleInterface* accessible() const;
 
 protected:
     // Sets a property, repainting the union of the old and new areas when
@@ -52,9 +73,10 @@ protected:
         invalidate(before | paintedArea());
     }
 
-    Window& window() const { return owner_; }
     void invalidate(const QRectF& area);
     void invalidateWholePixels(const QRect& pixels);
+    // Tells assistive technology, when any listens, that the text changed.
+    void announceTextChange(const QString& before) const;
 
     // Raises InvalidPropertyValue for a position or size that is not finite,
     // Overflow for one whose pixels do not fit (see checkedTwips).
@@ -65,8 +87,13 @@ protected:
     static void paintFrame(QPainter& painter, const QRectF& box, double pixels, const QColor& colour);
 
 private:
+    void announce(QAccessible::Event event) const;
+
     Window& owner_;
     bool visible_ = true;
+    QString accessibleName_;
+    QString accessibleDescription_;
+    mutable QAccessible::Id accessibleId_ = 0;
 };
 
 } // namespace toolkit

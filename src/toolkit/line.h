@@ -24,7 +24,6 @@ public:
     void setEnds(float x1, float y1, float x2, float y2);
 
     void setColor(const QColor& colour) { assign(color_, colour); }
-    int pixels() const { return pixels_; }
     void setPixels(int pixels) { assign(pixels_, pixels); }
 
     // What a line is drawn with: solid, with round ends or, one pixel wide,

@@ -6,6 +6,8 @@
 
 namespace toolkit {
 
+class LightControl;
+
 // A round choice button. All option buttons of a window form one exclusive
 // group: a click selects it and clears the others. Clearing one from code
 // raises no click.
@@ -17,8 +19,16 @@ public:
     bool value() const { return isChecked(); }
     void setValue(bool selected) { setChecked(selected); }
 
+    // The windowless control whose text tells what the button is about: its
+    // label for assistive technology. It must outlive the button.
+    const LightControl* labelledBy() const { return labelledBy_; }
+    void setLabelledBy(const LightControl& label) { labelledBy_ = &label; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    const LightControl* labelledBy_ = nullptr;
 };
 
 } // namespace toolkit

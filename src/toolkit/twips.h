@@ -8,7 +8,8 @@
 
 // The tool lays out and measures everything in twips (1/1440 inch). One
 // logical pixel is 15 twips; Qt's device pixel ratio maps logical pixels to
-// the screen, so high-density screens need nothing more here.
+// the screen. Where a border or an edge must fall on whole device pixels, as
+// at 125 % or 150 %, device_pixels.h snaps it there.
 namespace toolkit {
 
 inline constexpr double TwipsPerPixel = 15.0;

@@ -1,5 +1,6 @@
 #include "toolkit/window.h"
 
+#include "toolkit/accessible_window.h"
 #include "toolkit/light_control.h"
 #include "toolkit/option_button.h"
 #include "toolkit/twips.h"
@@ -11,6 +12,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <ranges>
 #include <tuple>
 
 namespace toolkit {
@@ -44,6 +46,7 @@ Window::Window(const QString& caption, float clientWidth, float clientHeight, Bo
     changed_.reserve(1024);
     // The window paints every pixel itself, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    installAccessibility();
 }
 
 void Window::setBackColor(const QColor& colour)
@@ -54,9 +57,37 @@ void Window::setBackColor(const QColor& colour)
     update();
 }
 
-void Window::setDrawingOrder(std::vector<const LightControl*> frontFirst)
+void Window::adopt(LightControl* control) { backToFront_.push_back(control); }
+
+void Window::release(const LightControl* control)
 {
-    backToFront_.assign(frontFirst.rbegin(), frontFirst.rend());
+    backToFront_.erase(std::remove(backToFront_.begin(), backToFront_.end(), control), backToFront_.end());
+    forgetUnsettled(control);
+}
+
+void Window::setDrawingOrder(const std::vector<const LightControl*>& frontFirst)
+{
+    std::vector<LightControl*> leftOut = backToFront_;
+    std::vector<LightControl*> ordered;
+    ordered.reserve(backToFront_.size());
+    for (const LightControl* control : frontFirst | std::views::reverse) {
+        const auto mine = std::find(leftOut.begin(), leftOut.end(), control);
+        if (mine == leftOut.end()) {
+            qCritical("toolkit: a control listed twice or not of window \"%s\" in its drawing order",
+                      qPrintable(windowTitle()));
+            Q_ASSERT_X(false, "Window::setDrawingOrder", "a control listed twice or not of this window");
+            continue;
+        }
+        ordered.push_back(*mine);
+        leftOut.erase(mine);
+    }
+    if (!leftOut.empty()) {
+        qCritical("toolkit: %d control(s) of window \"%s\" left out of its drawing order",
+                  static_cast<int>(leftOut.size()), qPrintable(windowTitle()));
+        Q_ASSERT_X(false, "Window::setDrawingOrder", "a control left out of the drawing order");
+    }
+    ordered.insert(ordered.begin(), leftOut.begin(), leftOut.end());
+    backToFront_ = std::move(ordered);
     update();
 }
 

@@ -27,8 +27,15 @@ public:
     QColor backColor() const { return backColor_; }
     void setBackColor(const QColor& colour);
 
-    // Front first, as a layout lists its overlaps.
-    void setDrawingOrder(std::vector<const LightControl*> frontFirst);
+    // Front first, as a layout lists its overlaps: every windowless control
+    // of the window, each once. Until then, and for a control made later,
+    // the one made last lies in front. A control left out, listed twice or
+    // not of this window is a fault of the layout: it is reported as a
+    // critical message (which fails the tests) and, in a debug build, stops
+    // the program; otherwise the controls left out lie behind the others.
+    void setDrawingOrder(const std::vector<const LightControl*>& frontFirst);
+    // The windowless controls, back to front: the order they are painted in.
+    const std::vector<LightControl*>& controls() const { return backToFront_; }
 
     // The outer height, title bar and borders included; the width stays.
     // Positions and sizes are checked as a control's are (checkedTwips).
@@ -67,6 +74,10 @@ public:
     void forgetUnsettled(const LightControl* control);
     void adoptTabStop(QWidget* control, int tabPosition);
     void joinOptionGroup(OptionButton* button) { optionButtons_.push_back(button); }
+    // A windowless control joins its window as it is made, and leaves it as
+    // it goes.
+    void adopt(LightControl* control);
+    void release(const LightControl* control);
     void selectOnly(const OptionButton* chosen);
 
 protected:
@@ -84,7 +95,7 @@ private:
     QColor backColor_;
     std::optional<PersistentSurface> surface_;
     bool keyPreview_ = false;
-    std::vector<const LightControl*> backToFront_;
+    std::vector<LightControl*> backToFront_;
     std::vector<LightControl*> unsettled_;
     // What changed since Qt last began a frame. The first change asks Qt
     // for a frame; the others wait here for it, so that the recomputes run

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -125,7 +126,7 @@ TEST_F(BareWindow, BoxesLieOnWholePixelsWithSolidBordersAndCorners)
     panel.setBox(60, 1500, 1218, 393); // 81.2 x 26.2 px from (4, 100)
     panel.setFillColor(Panel);
     panel.setOutline(Outline::Solid, Blue, 1);
-    window.setDrawingOrder({&label, &panel});
+    window.setDrawingOrder({&label, &panel, &disc}); // the disc, unplaced, shows nowhere
     const QImage image = renderWindow(window);
 
     const QColor black(Qt::black);
@@ -147,7 +148,7 @@ TEST_F(BareWindow, CaptionBreaksAtACarriageReturnAndWrapsAtTheWidth)
     label.setBox(150, 150, 1500, 900); // 100 x 60 px from (10, 10)
     label.setBackColor(White);
     label.setForeColor(QColor(Qt::black));
-    window.setDrawingOrder({&label});
+    window.setDrawingOrder({&label, &disc}); // the disc, unplaced, shows nowhere
     // The ink's lowest row and rightmost column.
     const auto inkExtent = [&](const QString& caption) {
         label.setCaption(caption);
@@ -191,6 +192,17 @@ TEST_F(BareWindow, ClearingErasesTheDrawingButNotTheControls)
     window.drawCircle(1500, 1500, 900, Green);
     window.clearDrawing();
     EXPECT_EQ(pixelAtTwips(renderWindow(window), 1500, 600), White);
+    EXPECT_EQ(pixelAtTwips(renderWindow(window), 1500, 1500), Red);
+}
+
+TEST_F(BareWindow, AControlLeftOutOfTheDrawingOrderIsAFaultYetStillPainted)
+{
+    putDisc();
+    Shape square(window, ShapeKind::Rectangle);
+    square.setBox(600, 600, 600, 600);
+    square.setFillColor(Green);
+    EXPECT_NONFATAL_FAILURE(window.setDrawingOrder({&disc}), "left out of its drawing order");
+    EXPECT_TRUE(greenAt(900, 900));
     EXPECT_EQ(pixelAtTwips(renderWindow(window), 1500, 1500), Red);
 }
 

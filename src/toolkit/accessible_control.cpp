@@ -1,0 +1,76 @@
+#include "toolkit/accessible_control.h"
+
+#include "toolkit/light_control.h"
+#include "toolkit/window.h"
+
+namespace toolkit {
+
+QWindow* AccessibleControl::window() const { return control_.window().windowHandle(); }
+
+QAccessibleInterface* AccessibleControl::parent() const
+{
+    return QAccessible::queryAccessibleInterface(&control_.window());
+}
+
+QString AccessibleControl::text(QAccessible::Text kind) const
+{
+    switch (kind) {
+    case QAccessible::Name:
+        return control_.accessibleName().isEmpty() ? control_.accessibleText() : control_.accessibleName();
+    case QAccessible::Description:
+        return control_.accessibleDescription();
+    default:
+        return {};
+    }
+}
+
+QRect AccessibleControl::rect() const
+{
+    const QRect area = control_.accessibleArea().toAlignedRect();
+    return {control_.window().mapToGlobal(area.topLeft()), area.size()};
+}
+
+QAccessible::Role AccessibleControl::role() const { return control_.accessibleRole(); }
+
+QAccessible::State AccessibleControl::state() const
+{
+    QAccessible::State state;
+    state.invisible = !control_.readable();
+    state.readOnly = control_.accessibleRole() == QAccessible::StaticText;
+    return state;
+}
+
+void* AccessibleControl::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface && control_.accessibleRole() == QAccessible::StaticText)
+        return static_cast<QAccessibleTextInterface*>(this);
+    return nullptr;
+}
+
+QString AccessibleControl::text(int startOffset, int endOffset) const
+{
+    return control_.accessibleText().mid(startOffset, endOffset - startOffset);
+}
+
+int AccessibleControl::characterCount() const { return static_cast<int>(control_.accessibleText().size()); }
+
+// The text's own box: where each glyph lies is the layout's business, and
+// a reader that follows the text by its place finds it here.
+QRect AccessibleControl::characterRect(int offset) const
+{
+    return offset >= 0 && offset < characterCount() ? rect() : QRect();
+}
+
+int AccessibleControl::offsetAtPoint(const QPoint& point) const
+{
+    return rect().contains(point) && characterCount() > 0 ? 0 : -1;
+}
+
+QString AccessibleControl::attributes(int offset, int* startOffset, int* endOffset) const
+{
+    *startOffset = offset;
+    *endOffset = offset;
+    return {};
+}
+
+} // namespace toolkit
