@@ -36,14 +36,8 @@ e2e_start_display() {
 # has the tool started after it expose itself there whether or not a screen
 # reader has said it listens.
 e2e_start_accessibility_bus() {
-    [[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]] || e2e_fail "no private D-Bus session: run the test under dbus-run-session"
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-    E2E_PIDS+=($!)
-    for _ in $(seq 100); do
-        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-            >/dev/null 2>&1 && break
-        sleep 0.1
-    done
+    start_accessibility_bus
+    E2E_PIDS+=("$ACCESSIBILITY_BUS_PID")
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 }
 

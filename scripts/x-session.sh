@@ -54,6 +54,23 @@ wait_for_display() {
     fail "Xvfb on $DISPLAY accepts no client"
 }
 
+# Starts an accessibility bus in the current D-Bus session, which must be a
+# private one (dbus-run-session), and waits until it answers. Sets
+# ACCESSIBILITY_BUS_PID. A Qt program started after it, with
+# QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, exposes itself there as it would to a
+# screen reader, and QAccessible::isActive() becomes true in it.
+start_accessibility_bus() {
+    [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "no private D-Bus session: run under dbus-run-session"
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    ACCESSIBILITY_BUS_PID=$!
+    for _ in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+            >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "the accessibility bus did not start"
+}
+
 # Ends the given child processes (empty ids are skipped) and waits for them, so that an X server is
 # gone, socket and all, before anything else may take its display number.
 stop_processes() {
