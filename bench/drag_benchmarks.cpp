@@ -3,13 +3,17 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAccessible>
+#include <QGuiApplication>
 #include <QString>
 
 namespace {
 
 QString densityLabel(const Form1& form)
 {
-    return QStringLiteral("device pixel ratio %1").arg(form.devicePixelRatioF());
+    return QStringLiteral("device pixel ratio %1, %2, accessibility %3")
+        .arg(form.devicePixelRatioF())
+        .arg(QGuiApplication::platformName(), QAccessible::isActive() ? "active" : "inactive");
 }
 
 // Heap allocations per iteration, read from the binary's own malloc counter.
