@@ -54,16 +54,18 @@ QString AccessibleControl::text(int startOffset, int endOffset) const
 
 int AccessibleControl::characterCount() const { return static_cast<int>(control_.accessibleText().size()); }
 
-// The text's own box: where each glyph lies is the layout's business, and
-// a reader that follows the text by its place finds it here.
 QRect AccessibleControl::characterRect(int offset) const
 {
-    return offset >= 0 && offset < characterCount() ? rect() : QRect();
+    const QRect area = control_.accessibleCharacterArea(offset).toAlignedRect();
+    return area.isEmpty() ? QRect() : QRect(control_.window().mapToGlobal(area.topLeft()), area.size());
 }
 
 int AccessibleControl::offsetAtPoint(const QPoint& point) const
 {
-    return rect().contains(point) && characterCount() > 0 ? 0 : -1;
+    for (int offset = 0; offset < characterCount(); ++offset)
+        if (characterRect(offset).contains(point))
+            return offset;
+    return -1;
 }
 
 QString AccessibleControl::attributes(int offset, int* startOffset, int* endOffset) const

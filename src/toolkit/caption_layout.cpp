@@ -111,4 +111,16 @@ void CaptionLayout::paint(QPainter& painter, const QRectF& area) const
 
 QRectF CaptionLayout::inkArea(QPointF areaTopLeft) const { return ink_.translated(areaTopLeft); }
 
+QRectF CaptionLayout::characterArea(int position, QPointF areaTopLeft) const
+{
+    if (position < 0 || position >= text_.size())
+        return {};
+    const QTextLine line = layout_.lineForTextPosition(position);
+    if (!line.isValid())
+        return {};
+    const double from = line.cursorToX(position);
+    const double to = line.cursorToX(position + 1);
+    return QRectF(std::min(from, to) + lineOffset(line), line.y(), std::abs(to - from), line.height()).translated(areaTopLeft);
+}
+
 } // namespace toolkit

@@ -32,6 +32,11 @@ public:
     // where the font places them at fractions of a pixel).
     QRectF inkArea(QPointF areaTopLeft) const;
 
+    // Where the character at `position` of the text lies, given the area's
+    // top left: its advance across its line's height. Empty for a position
+    // outside the text or on a line cut off below the area.
+    QRectF characterArea(int position, QPointF areaTopLeft) const;
+
 private:
     double lineOffset(const QTextLine& line) const;
 

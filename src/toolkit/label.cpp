@@ -65,8 +65,7 @@ void Label::settle()
     awaitingLayout_ = false;
     if (!visible())
         return;
-    // The font as a painter on the window resolves it.
-    layOutCaption(QFont(font_.resolve(window().font()), &window()));
+    layOutForWindow();
     const QRect newText = textPixels();
     if (!newText.isEmpty())
         invalidateWholePixels(newText);
@@ -76,6 +75,16 @@ QRect Label::textPixels() const
 {
     const QRectF ink = layout_.inkArea(textArea().topLeft());
     return ink.isEmpty() ? QRect() : ink.adjusted(-1, -0.5, 1, 0.5).toAlignedRect();
+}
+
+// The font as a painter on the window resolves it.
+void Label::layOutForWindow() const { layOutCaption(QFont(font_.resolve(window().font()), &window())); }
+
+// A caption not yet painted is laid out now, as its frame would.
+QRectF Label::accessibleCharacterArea(int position) const
+{
+    layOutForWindow();
+    return layout_.characterArea(position, textArea().topLeft());
 }
 
 void Label::layOutCaption(const QFont& font) const

@@ -54,6 +54,7 @@ public:
     QString accessibleText() const override;
     bool readable() const override { return visible(); }
     QRectF accessibleArea() const override { return box(); }
+    QRectF accessibleCharacterArea(int position) const override;
 
 private:
     QRectF box() const;
@@ -61,6 +62,8 @@ private:
     int textFlags() const;
     void fitHeight();
     void layOutCaption(const QFont& font) const;
+    // The caption laid out as the window's painter will lay it out.
+    void layOutForWindow() const;
     // The pixels the caption as last laid out may have drawn on.
     QRect textPixels() const;
 

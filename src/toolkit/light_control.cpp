@@ -31,20 +31,21 @@ void LightControl::setVisible(bool visible)
 
 void LightControl::setAccessibleName(const QString& name)
 {
-    if (name == accessibleName_)
-        return;
-    accessibleName_ = name;
-    if (QAccessible::isActive())
-        announce(QAccessible::NameChanged);
+    setAnnounced(accessibleName_, name, QAccessible::NameChanged);
 }
 
 void LightControl::setAccessibleDescription(const QString& description)
 {
-    if (description == accessibleDescription_)
+    setAnnounced(accessibleDescription_, description, QAccessible::DescriptionChanged);
+}
+
+void LightControl::setAnnounced(QString& property, const QString& value, QAccessible::Event change)
+{
+    if (property == value)
         return;
-    accessibleDescription_ = description;
+    property = value;
     if (QAccessible::isActive())
-        announce(QAccessible::DescriptionChanged);
+        announce(change);
 }
 
 QAccessibleInterface* LightControl::accessible() const

@@ -52,6 +52,8 @@ public:
     virtual bool readable() const { return visible_ && !accessibleName_.isEmpty(); }
     // Where it lies on its window, in logical pixels.
     virtual QRectF accessibleArea() const { return paintedArea(); }
+    // Where one character of that text lies, likewise; empty where none.
+    virtual QRectF accessibleCharacterArea(int /*position*/) const { return {}; }
     Window& window() const { return owner_; }
     // Made when assistive technology first asks, owned by this control.
     QAccessibleInterface* accessible() const;
@@ -88,6 +90,7 @@ protected:
 
 private:
     void announce(QAccessible::Event event) const;
+    void setAnnounced(QString& property, const QString& value, QAccessible::Event change);
 
     Window& owner_;
     bool visible_ = true;

@@ -71,7 +71,6 @@ public:
     // A control with work left for when the next frame begins (see
     // LightControl::settle); a frame is already due when it asks.
     void settleBeforeNextFrame(LightControl* control) { unsettled_.push_back(control); }
-    void forgetUnsettled(const LightControl* control);
     void adoptTabStop(QWidget* control, int tabPosition);
     void joinOptionGroup(OptionButton* button) { optionButtons_.push_back(button); }
     // A windowless control joins its window as it is made, and leaves it as
@@ -87,6 +86,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
+    void forgetUnsettled(const LightControl* control);
     void chainTabOrder();
     int frameHeight() const;
     void makeRoomForChanges();

@@ -143,6 +143,12 @@ TEST(Accessibility, TheWholeHelpTextIsReadLineByLine)
         lines << (line.endsWith(u'\n') ? line.chopped(1) : line);
     }
     EXPECT_EQ(lines, whole.split(u'\r'));
+
+    // Each character by its place, as a reader that follows the pointer finds it.
+    const int third = static_cast<int>(whole.indexOf(u'\r')) + 2; // the first of the third line
+    EXPECT_GT(text->characterRect(third).top(), text->characterRect(0).bottom());
+    EXPECT_GT(text->characterRect(1).left(), text->characterRect(0).left());
+    EXPECT_EQ(text->offsetAtPoint(text->characterRect(third).center()), third);
 }
 
 // What the buttons and the tool show after a series of clicks.
