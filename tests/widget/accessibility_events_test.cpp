@@ -52,6 +52,8 @@ TEST(AccessibilityActive, ChangedTextsShownControlsAndWarningsAreAnnouncedAndNot
 
     announced.clear();
     dragBoat(tool, tool.state().BoatX + 300, tool.state().BoatY);
+    // The readout's new text, read and announced once.
+    EXPECT_EQ(form.Sail.accessible()->text(QAccessible::Name), form.Sail.caption());
     EXPECT_EQ(typesFrom(form.Sail, form.Sail.caption()), std::vector{QAccessible::TextUpdated});
     EXPECT_EQ(typesFrom(form.Sail).back(), QAccessible::NameChanged);
     EXPECT_TRUE(typesFrom(form.Label1).empty()) << "a caption that stays is announced";

@@ -84,11 +84,6 @@ TEST(Accessibility, HourButtonsAreReadWithTheirRowAndColoursAreToldInWords)
     tool.state().WindY = tool.state().BoatY;
     form.Calcul();
     EXPECT_EQ(form.Vent.accessible()->text(QAccessible::Description), QStringLiteral("angle du vent au bateau inférieur à 45°"));
-
-    const QString before = form.Sail.accessible()->text(QAccessible::Name);
-    dragBoat(tool, tool.state().BoatX + 300, tool.state().BoatY);
-    EXPECT_NE(form.Sail.accessible()->text(QAccessible::Name), before);
-    EXPECT_EQ(form.Sail.accessible()->text(QAccessible::Name), form.Sail.caption());
 }
 
 TEST(Accessibility, TheWholeHelpTextIsReadLineByLineAndCharacterByPlace)
