@@ -22,7 +22,9 @@ struct DiagramState;
 
 // The main window: the polar diagram, the readouts, the scale buttons and
 // the hour-segment panel. Its handlers change the diagram state and call
-// Calcul, which rewrites every control from that state.
+// Calcul, which rewrites from that state every control that follows the
+// diagram; the hour rows, their summary and the scale buttons' colours are
+// set by the handlers themselves.
 class Form1 : public toolkit::Window {
     Q_OBJECT
 public:
