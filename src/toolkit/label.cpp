@@ -41,8 +41,9 @@ void Label::setCaption(const QString& caption)
         awaitingLayout_ = true;
         window().settleBeforeNextFrame(this);
     }
-    // One test on the drag path when no assistive technology listens.
-    const bool announced = QAccessible::isActive();
+    // One test on the drag path when no assistive technology listens; what
+    // is not shown is not read, nor announced.
+    const bool announced = QAccessible::isActive() && readable();
     const QString before = announced ? accessibleText() : QString();
     caption_ = caption;
     shownText_ = withLineSeparators(caption_);
