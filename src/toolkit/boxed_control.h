@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/light_control.h"
+#include "toolkit/twips.h"
 
 namespace toolkit {
 
@@ -24,6 +25,8 @@ public:
         setWidth(width);
         setHeight(height);
     }
+
+    QRectF accessibleArea() const override { return pixelRect(left_, top_, width_, height_); }
 
 protected:
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
