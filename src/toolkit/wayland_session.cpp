@@ -1,0 +1,124 @@
+#include "toolkit/wayland_session.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+#include <QWindowStateChangeEvent>
+
+#include <wayland-client.h>
+
+#include <cstring>
+
+namespace toolkit {
+
+namespace {
+constexpr Qt::WindowStates LargerThanFixed = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+bool offersGlobal(const char* interface)
+{
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return false;
+    struct Search {
+        const char* interface;
+        bool found = false;
+    } search{interface};
+    static const wl_registry_listener listener = {
+        [](void* data, wl_registry*, uint32_t, const char* name, uint32_t) {
+            auto* search = static_cast<Search*>(data);
+            search->found = search->found || std::strcmp(name, search->interface) == 0;
+        },
+        [](void*, wl_registry*, uint32_t) {},
+    };
+    wl_registry* registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &listener, &search);
+    wl_display_roundtrip(display);
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+    return search.found;
+}
+} // namespace
+
+bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+bool compositorActivates()
+{
+    static const bool activates = onWayland() && offersGlobal("xdg_activation_v1");
+    return activates;
+}
+
+void mapAnew(QWidget& window)
+{
+    if (QWindow* handle = window.windowHandle())
+        handle->setWindowStates(handle->windowStates() & ~Qt::WindowMinimized);
+    window.hide();
+    window.show();
+}
+
+FixedSizeOnWayland::FixedSizeOnWayland(QWidget& window) : QObject(&window), window_(window)
+{
+    QWindow* handle = window.windowHandle();
+    handle->installEventFilter(this);
+    connect(handle, &QWindow::windowStateChanged, this, &FixedSizeOnWayland::stateAsked);
+}
+
+// Qt's title bar asks the compositor at once. Nothing may reach the screen
+// from now until the window is back to its own size, or it would be a frame
+// of the wrong size.
+void FixedSizeOnWayland::stateAsked(Qt::WindowState state)
+{
+    if (state & LargerThanFixed)
+        holdFrames(true);
+    // Minimised is asked for and never answered: bring the window back as
+    // soon as the title bar's click is over.
+    if (state == Qt::WindowMinimized)
+        mapAnewSoon();
+}
+
+// The compositor's answer, which Qt has just acknowledged. Once it has
+// acknowledged a larger state, the window may show no frame of its own size
+// until the compositor configures it again, which a compositor need not do
+// when asked back to the state the window shows (weston does not). A window
+// mapped anew starts from its own size on any compositor.
+bool FixedSizeOnWayland::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::WindowStateChange || !event->spontaneous())
+        return false;
+    auto* handle = static_cast<QWindow*>(watched);
+    const Qt::WindowStates states = handle->windowStates();
+    if (!(states & LargerThanFixed)) {
+        mappedAnew_ = false;
+        holdFrames(false);
+    } else if (!mappedAnew_) {
+        holdFrames(true);
+        mapAnewSoon();
+    } else {
+        holdFrames(true);
+        handle->setWindowStates(states & ~LargerThanFixed);
+    }
+    return false;
+}
+
+// Not from inside Qt's handling of the window's own event.
+void FixedSizeOnWayland::mapAnewSoon()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            mappedAnew_ = true;
+            window_.windowHandle()->setWindowStates(Qt::WindowNoState);
+            mapAnew(window_);
+            holdFrames(false);
+        },
+        Qt::QueuedConnection);
+}
+
+void FixedSizeOnWayland::holdFrames(bool hold)
+{
+    if (hold == holding_)
+        return;
+    holding_ = hold;
+    window_.setUpdatesEnabled(!hold);
+}
+
+} // namespace toolkit
