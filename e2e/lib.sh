@@ -226,3 +226,14 @@ e2e_find_by_colour() {
     [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ && ${BASH_REMATCH[1]} -gt 1 ]] || return 1
     E2E_W=${BASH_REMATCH[1]} E2E_H=${BASH_REMATCH[2]} E2E_X=${BASH_REMATCH[3]} E2E_Y=${BASH_REMATCH[4]}
 }
+
+# Prints the rows, top and bottom, of the run of pixels unlike the colour $4
+# ("R,G,B") in column $2 of the screenshot $1 that holds row $3: a window's
+# whole height, frame included, on a plain ground.
+e2e_run_in_column() {
+    convert "$1" -crop "1x$(identify -format '%h' "$1")+$2+0" +repage -depth 8 txt:- \
+        | sed -n 's/^0,\([0-9]*\): *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2,\3,\4/p' \
+        | awk -v row="$3" -v ground="$4" '
+            $2 == ground { if ($1 < row) top = $1 + 1; else if (!bottom) bottom = $1 - 1 }
+            END { print top + 0, (bottom ? bottom : NR - 1) }'
+}

@@ -96,6 +96,26 @@ e2e_find_by_colour "$shot" "$HELP_GROUND" || e2e_fail "no help window after a cl
 [[ $E2E_W -eq 880 ]] || e2e_fail "help window ${E2E_W} pixels wide"
 client_pixels "$shot" "$E2E_WORK/help.ppm"
 help_size="$E2E_W $E2E_H"
+# Its height, Qt's title bar included, is the label's height + 1000 twips
+# (67 pixels); the label is the grey block from (4, 4) on the dark ground.
+read -r top bottom <<<"$(e2e_run_in_column "$shot" $((E2E_X + E2E_W - 4)) "$E2E_Y" 80,80,80)"
+read -r _ label_bottom <<<"$(e2e_run_in_column "$shot" $((E2E_X + 20)) $((E2E_Y + 4)) "$HELP_GROUND")"
+label=$((label_bottom - E2E_Y - 3))
+((label >= 352)) || e2e_fail "help label $label pixels high, too short for the text"
+[[ $((bottom - top + 1)) -eq $((label + 67)) ]] \
+    || e2e_fail "help window $((bottom - top + 1)) pixels high with its title bar, label $label"
+# Maximised and restored with its own boxes, it keeps working.
+e2e_click $((13200 + MAXIMISE_X)) "$TITLE_Y"
+sleep 1
+alive "maximising the help window"
+e2e_shot "$shot"
+e2e_find_by_colour "$shot" "$HELP_GROUND" && ((E2E_W > 1200)) || e2e_fail "the help window was not maximised"
+e2e_click $((E2E_W * E2E_TWIPS_PER_PIXEL + MAXIMISE_X)) "$TITLE_Y"
+sleep 1
+alive "restoring the help window"
+e2e_shot "$shot"
+e2e_find_by_colour "$shot" "$HELP_GROUND" && [[ "$E2E_W $E2E_H" == "$help_size" ]] \
+    || e2e_fail "the help window was restored as ${E2E_W}x$E2E_H, was ${help_size/ /x}"
 e2e_click $((13200 + MINIMISE_X)) "$TITLE_Y"
 sleep 1
 e2e_shot "$shot"

@@ -10,19 +10,27 @@ const QString X11 = QStringLiteral("xcb");
 PlatformSearch PlatformSearch::current()
 {
     return {qEnvironmentVariable("QT_QPA_PLATFORM"), qEnvironmentVariable("WAYLAND_DISPLAY"),
-            qEnvironmentVariable("DISPLAY")};
+            qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("XDG_RUNTIME_DIR")};
 }
 
-PlatformSearch::PlatformSearch(QString forced, QString waylandDisplay, QString xDisplay)
-    : forced_(std::move(forced)), waylandDisplay_(std::move(waylandDisplay)), xDisplay_(std::move(xDisplay))
+PlatformSearch::PlatformSearch(QString forced, QString waylandDisplay, QString xDisplay, QString runtimeDir)
+    : forced_(std::move(forced)), waylandDisplay_(std::move(waylandDisplay)), xDisplay_(std::move(xDisplay)),
+      runtimeDir_(std::move(runtimeDir))
 {
+}
+
+// Without its runtime folder a socket cannot be found, and asking for it
+// only earns a complaint from the Wayland library on standard error.
+bool PlatformSearch::waylandReachable() const
+{
+    return !waylandDisplay_.isEmpty() && (waylandDisplay_.startsWith(u'/') || !runtimeDir_.isEmpty());
 }
 
 QStringList PlatformSearch::platforms() const
 {
     if (!forced_.isEmpty())
         return forced_.split(u';', Qt::SkipEmptyParts);
-    if (!waylandDisplay_.isEmpty())
+    if (waylandReachable())
         return {Wayland, X11};
     return {X11};
 }
@@ -67,8 +75,10 @@ std::string PlatformSearch::noWindowLine() const
 {
     const QStringList tried = platforms();
     QStringList reasons;
+    if (forced_.isEmpty() && !waylandDisplay_.isEmpty() && !waylandReachable())
+        reasons << QStringLiteral("WAYLAND_DISPLAY is set but XDG_RUNTIME_DIR is not");
     for (const QString& platform : tried)
-        reasons << reason(platform, tried.size() == 1);
+        reasons << reason(platform, reasons.isEmpty() && tried.size() == 1);
     QString advice = QStringLiteral("start the tool from a graphical session");
     if (!forced_.isEmpty())
         advice = missing_.isEmpty() ? advice + QStringLiteral(", or unset QT_QPA_PLATFORM=%1").arg(forced_)

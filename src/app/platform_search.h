@@ -11,9 +11,10 @@
 // otherwise; a platform the user forces with QT_QPA_PLATFORM is left to Qt.
 class PlatformSearch {
 public:
-    // From the environment: QT_QPA_PLATFORM, WAYLAND_DISPLAY and DISPLAY.
+    // From the environment: QT_QPA_PLATFORM, WAYLAND_DISPLAY, DISPLAY and
+    // XDG_RUNTIME_DIR, where a Wayland socket named without a path lies.
     static PlatformSearch current();
-    PlatformSearch(QString forced, QString waylandDisplay, QString xDisplay);
+    PlatformSearch(QString forced, QString waylandDisplay, QString xDisplay, QString runtimeDir);
 
     // The value for Qt's -platform, or empty to leave a forced choice to Qt.
     QByteArray platformsToTry() const;
@@ -31,7 +32,9 @@ private:
     QStringList platforms() const;
     QString reason(const QString& platform, bool alone) const;
 
-    QString forced_, waylandDisplay_, xDisplay_;
+    bool waylandReachable() const;
+
+    QString forced_, waylandDisplay_, xDisplay_, runtimeDir_;
     QStringList missing_;
     bool tried_ = false;
 };
