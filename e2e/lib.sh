@@ -180,21 +180,8 @@ e2e_expect_silent() {
     [[ ! -s "$E2E_WORK/tool.log" ]] || e2e_fail "$1: the tool said: $(cat "$E2E_WORK/tool.log")"
 }
 
-# Prints the path of a copy of the tool that finds only the given Qt platform
-# plugins (qt.conf beside it names its plugin folder), as on a system where
-# the others are not installed.
-e2e_tool_with_platforms() {
-    local binary=$1 dir plugin
-    shift
-    dir=$(mktemp -d "$E2E_WORK/plugins.XXXX")
-    mkdir -p "$dir/plugins/platforms"
-    for plugin in "$@"; do
-        ln -s "$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libq$plugin.so" "$dir/plugins/platforms/"
-    done
-    cp "$binary" "$dir/loxane"
-    printf '[Paths]\nPlugins=%s/plugins\n' "$dir" >"$dir/qt.conf"
-    echo "$dir/loxane"
-}
+# A copy of the tool that finds only the given Qt platform plugins.
+e2e_tool_with_platforms() { program_with_platforms "$E2E_WORK" "$@"; }
 
 # A Wayland session's runtime folder, private to the test (mode 0700).
 e2e_private_runtime_dir() {
@@ -202,18 +189,11 @@ e2e_private_runtime_dir() {
     [[ -d $XDG_RUNTIME_DIR ]] || mkdir -m 0700 "$XDG_RUNTIME_DIR"
 }
 
-# Starts weston on the X display, as a window covering it, with no panel;
-# its own runtime folder holds the socket E2E_WAYLAND.
+# Starts weston on the X display; its socket is E2E_WAYLAND.
 e2e_start_weston() {
-    e2e_private_runtime_dir
-    printf '[shell]\npanel-position=none\nbackground-color=0xff505050\n' >"$E2E_WORK/weston.ini"
-    E2E_WAYLAND=wayland-loxane
-    weston --config="$E2E_WORK/weston.ini" --backend=x11-backend.so --use-pixman --width=1280 --height=1024 \
-        --socket="$E2E_WAYLAND" --idle-time=0 >"$E2E_WORK/weston.log" 2>&1 &
-    E2E_PIDS+=($!)
-    for _ in $(seq 100); do [[ -S "$XDG_RUNTIME_DIR/$E2E_WAYLAND" ]] && break; sleep 0.1; done
-    [[ -S "$XDG_RUNTIME_DIR/$E2E_WAYLAND" ]] || e2e_fail "weston did not start: $(cat "$E2E_WORK/weston.log")"
-    sleep 1 # its window on the X display
+    start_weston "$E2E_WORK/runtime"
+    E2E_PIDS+=("$WESTON_PID")
+    E2E_WAYLAND=$WAYLAND_NAME
 }
 
 # Finds a window by the colour of its ground, $2 ("R,G,B"), in the
