@@ -56,6 +56,12 @@ run_without_display QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-gone
 expect_plain_failure "Wayland forced with no compositor"
 expect_said "Wayland forced with no compositor" "QT_QPA_PLATFORM=wayland"
 
+# With no runtime folder the Wayland library has its own complaint, which
+# is not shown beside the line.
+run_without_display -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-0
+expect_plain_failure "Wayland forced with no runtime folder"
+expect_said "Wayland forced with no runtime folder" "XDG_RUNTIME_DIR is not"
+
 # Forced, where Qt's Wayland plugin is not installed.
 E2E_RUN=$(e2e_tool_with_platforms "$E2E_BINARY" xcb)
 run_without_display QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-gone

@@ -1,5 +1,6 @@
 #include "app/entree.h"
 #include "app/platform_search.h"
+#include "toolkit/wayland_session.h"
 
 #include <QApplication>
 
@@ -65,6 +66,7 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 int main(int, char* argv[])
 {
     qtHandler = qInstallMessageHandler(handleMessage);
+    toolkit::passWaylandMessagesThroughQt();
     // The tool takes no command line: Qt sees the program name and the
     // platforms to try.
     QByteArray platforms = search.platformsToTry();

@@ -51,9 +51,10 @@ bool PlatformSearch::note(const char* category, const QString& message)
         tried_ = tried_ || match.hasMatch() || message.contains(QLatin1String("even though it was found"));
         return tried_;
     }
-    // Said by Qt's X11 and Wayland platforms when their server does not answer.
+    // Said by Qt's X11 and Wayland platforms, and by the Wayland library,
+    // when a server cannot be reached.
     const bool refused = (from == QLatin1String("qt.qpa.xcb") && message.contains(QLatin1String("could not connect to display")))
-        || message.startsWith(QLatin1String("Failed to create wl_display"));
+        || message.startsWith(QLatin1String("Failed to create wl_display")) || from == QLatin1String("loxane.wayland");
     tried_ = tried_ || refused;
     return refused;
 }
@@ -63,6 +64,7 @@ QString PlatformSearch::reason(const QString& platform, bool alone) const
     if (platform == Wayland)
         return missing_.contains(platform) ? QStringLiteral("Qt's Wayland plugin is not installed (package qt6-wayland)")
             : waylandDisplay_.isEmpty()    ? QStringLiteral("no Wayland display is set")
+            : !waylandReachable()          ? QStringLiteral("WAYLAND_DISPLAY is set but XDG_RUNTIME_DIR is not")
                                            : QStringLiteral("no Wayland compositor answers on %1").arg(waylandDisplay_);
     if (platform == X11 && !missing_.contains(platform))
         return xDisplay_.isEmpty() ? QString(alone ? "no display is set" : "no X display is set")
@@ -76,7 +78,7 @@ std::string PlatformSearch::noWindowLine() const
     const QStringList tried = platforms();
     QStringList reasons;
     if (forced_.isEmpty() && !waylandDisplay_.isEmpty() && !waylandReachable())
-        reasons << QStringLiteral("WAYLAND_DISPLAY is set but XDG_RUNTIME_DIR is not");
+        reasons << reason(Wayland, false);
     for (const QString& platform : tried)
         reasons << reason(platform, reasons.isEmpty() && tried.size() == 1);
     QString advice = QStringLiteral("start the tool from a graphical session");

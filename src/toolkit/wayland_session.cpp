@@ -1,12 +1,15 @@
 #include "toolkit/wayland_session.h"
 
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QWidget>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
 #include <wayland-client.h>
 
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 
 namespace toolkit {
@@ -38,6 +41,17 @@ bool offersGlobal(const char* interface)
     return search.found;
 }
 } // namespace
+
+Q_LOGGING_CATEGORY(waylandLibrary, "loxane.wayland")
+
+void passWaylandMessagesThroughQt()
+{
+    wl_log_set_handler_client([](const char* format, va_list arguments) {
+        char text[1024];
+        std::vsnprintf(text, sizeof text, format, arguments);
+        qCWarning(waylandLibrary, "%s", QByteArray(text).trimmed().constData());
+    });
+}
 
 bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 

@@ -10,6 +10,11 @@ namespace toolkit {
 // windows; a program can only ask.
 bool onWayland();
 
+// The Wayland library writes its complaints straight to standard error;
+// passed through Qt's messages (category "loxane.wayland"), they are shown,
+// or held back, as Qt's own are. For before the application starts.
+void passWaylandMessagesThroughQt();
+
 // Whether the compositor lets a program bring one of its windows to the
 // front (xdg_activation_v1). Asked once, on a connection of its own.
 bool compositorActivates();
