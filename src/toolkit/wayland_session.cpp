@@ -76,24 +76,21 @@ FixedSizeOnWayland::FixedSizeOnWayland(QWidget& window) : QObject(&window), wind
     connect(handle, &QWindow::windowStateChanged, this, &FixedSizeOnWayland::stateAsked);
 }
 
-// Qt's title bar asks the compositor at once. Nothing may reach the screen
-// from now until the window is back to its own size, or it would be a frame
-// of the wrong size.
+// Qt's title bar asks the compositor at once, and a compositor may answer
+// or not (one that keeps the window's size need not). Mapped anew before
+// any answer can arrive, the window never takes the larger state, and a
+// minimised one comes back at once.
 void FixedSizeOnWayland::stateAsked(Qt::WindowState state)
 {
-    if (state & LargerThanFixed)
-        holdFrames(true);
-    // Minimised is asked for and never answered: bring the window back as
-    // soon as the title bar's click is over.
-    if (state == Qt::WindowMinimized)
+    if ((state & LargerThanFixed || state == Qt::WindowMinimized) && !mappedAnew_)
         mapAnewSoon();
 }
 
-// The compositor's answer, which Qt has just acknowledged. Once it has
-// acknowledged a larger state, the window may show no frame of its own size
-// until the compositor configures it again, which a compositor need not do
-// when asked back to the state the window shows (weston does not). A window
-// mapped anew starts from its own size on any compositor.
+// The compositor's own choice, which Qt has just acknowledged. From now the
+// window may show no frame of its own size until the compositor configures
+// it again, which a compositor need not do when asked back to the state the
+// window shows (weston does not): the window is mapped anew instead. A
+// compositor that insists on a window just mapped anew is asked, not fought.
 bool FixedSizeOnWayland::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::WindowStateChange || !event->spontaneous())
@@ -103,22 +100,27 @@ bool FixedSizeOnWayland::eventFilter(QObject* watched, QEvent* event)
     if (!(states & LargerThanFixed)) {
         mappedAnew_ = false;
         holdFrames(false);
-    } else if (!mappedAnew_) {
-        holdFrames(true);
-        mapAnewSoon();
-    } else {
-        holdFrames(true);
-        handle->setWindowStates(states & ~LargerThanFixed);
+        return false;
     }
+    holdFrames(true);
+    if (mappedAnew_)
+        handle->setWindowStates(states & ~LargerThanFixed);
+    else
+        mapAnewSoon();
     return false;
 }
 
-// Not from inside Qt's handling of the window's own event.
+// Not from inside Qt's handling of the title bar's click or of the
+// window's own event.
 void FixedSizeOnWayland::mapAnewSoon()
 {
+    if (mapPending_)
+        return;
+    mapPending_ = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
+            mapPending_ = false;
             mappedAnew_ = true;
             window_.windowHandle()->setWindowStates(Qt::WindowNoState);
             mapAnew(window_);

@@ -43,8 +43,8 @@ private:
 
     QWidget& window_;
     bool holding_ = false;
-    // Mapped anew and not yet seen in its normal state: a compositor that
-    // insists on the larger state is asked, not fought.
+    bool mapPending_ = false;
+    // Mapped anew and not yet seen in its normal state.
     bool mappedAnew_ = false;
 };
 
