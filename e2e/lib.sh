@@ -22,6 +22,9 @@ e2e_fail() { fail "$@"; }
 # Starts Xvfb on a free display and, with "wm", a window manager that draws
 # frames and honours close requests.
 e2e_start_display() {
+    # The tool would prefer a Wayland compositor of the session running the
+    # tests to this X server.
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
     start_xvfb
     E2E_PIDS+=("$XVFB_PID")
     if [[ "${1:-}" == wm ]]; then
@@ -41,13 +44,15 @@ e2e_start_accessibility_bus() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 }
 
-# Starts the tool and waits for its main window; E2E_WINDOW is its X id and
-# E2E_TITLE its caption.
+# Starts the tool, with the environment changes given after it, and waits
+# for its main window; E2E_WINDOW is its X id and E2E_TITLE its caption. The
+# version comes from the build of $E2E_BUILD, by default the binary's own.
 e2e_start_tool() {
     local binary=$1
-    use_version_of_build "$binary"
+    shift
+    use_version_of_build "${E2E_BUILD:-$binary}"
     E2E_TITLE=$LOXANE_TITLE
-    LC_ALL=${E2E_LOCALE:-fr_FR.UTF-8} "$binary" >"$E2E_WORK/tool.log" 2>&1 &
+    env "$@" LC_ALL="${E2E_LOCALE:-fr_FR.UTF-8}" "$binary" >"$E2E_WORK/tool.log" 2>&1 &
     E2E_TOOL_PID=$!
     E2E_PIDS+=($E2E_TOOL_PID)
     E2E_WINDOW=$(wait_for_window "$E2E_TOOL_PID") || {
@@ -178,4 +183,47 @@ e2e_wait_tool_exit() {
     kill -0 "$E2E_TOOL_PID" 2>/dev/null && e2e_fail "the tool is still running"
     E2E_TOOL_STATUS=0
     wait "$E2E_TOOL_PID" || E2E_TOOL_STATUS=$?
+}
+
+# Fails the test unless the tool has said nothing.
+e2e_expect_silent() {
+    [[ ! -s "$E2E_WORK/tool.log" ]] || e2e_fail "$1: the tool said: $(cat "$E2E_WORK/tool.log")"
+}
+
+# A copy of the tool that finds only the given Qt platform plugins.
+e2e_tool_with_platforms() { program_with_platforms "$E2E_WORK" "$@"; }
+
+# A Wayland session's runtime folder, private to the test (mode 0700).
+e2e_private_runtime_dir() {
+    export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
+    [[ -d $XDG_RUNTIME_DIR ]] || mkdir -m 0700 "$XDG_RUNTIME_DIR"
+}
+
+# Starts weston on the X display; its socket is E2E_WAYLAND.
+e2e_start_weston() {
+    start_weston "$E2E_WORK/runtime"
+    E2E_PIDS+=("$WESTON_PID")
+    E2E_WAYLAND=$WAYLAND_NAME
+}
+
+# Finds a window by the colour of its ground, $2 ("R,G,B"), in the
+# screenshot $1, and sets E2E_X, E2E_Y, E2E_W, E2E_H to the box of that
+# colour: under a compositor no window can be asked where it is. Fails when
+# no pixel has the colour.
+e2e_find_by_colour() {
+    local box
+    box=$(convert "$1" +transparent "rgb($2)" -alpha extract -format '%@' info:)
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ && ${BASH_REMATCH[1]} -gt 1 ]] || return 1
+    E2E_W=${BASH_REMATCH[1]} E2E_H=${BASH_REMATCH[2]} E2E_X=${BASH_REMATCH[3]} E2E_Y=${BASH_REMATCH[4]}
+}
+
+# Prints the rows, top and bottom, of the run of pixels unlike the colour $4
+# ("R,G,B") in column $2 of the screenshot $1 that holds row $3: a window's
+# whole height, frame included, on a plain ground.
+e2e_run_in_column() {
+    convert "$1" -crop "1x$(identify -format '%h' "$1")+$2+0" +repage -depth 8 txt:- \
+        | sed -n 's/^0,\([0-9]*\): *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2,\3,\4/p' \
+        | awk -v row="$3" -v ground="$4" '
+            $2 == ground { if ($1 < row) top = $1 + 1; else if (!bottom) bottom = $1 - 1 }
+            END { print top + 0, (bottom ? bottom : NR - 1) }'
 }

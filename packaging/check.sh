@@ -5,7 +5,8 @@
 # without the tests. The check builds the package there, runs lintian on it,
 # unpacks it (dpkg-deb -x) to validate the desktop entry, the metadata, the
 # manual page and the documentation, starts the unpacked tool under Xvfb and
-# closes it, and asks apt whether its dependencies resolve (--simulate).
+# closes it, starts it under weston with and without Qt's Wayland plugin, and
+# asks apt whether its dependencies resolve (--simulate).
 #
 # Only where CI is set (CI runners set it) or LOXANE_PACKAGE_INSTALL=1 does
 # it also install the package for real, start /usr/bin/loxane and purge the
@@ -30,9 +31,9 @@ sudo=()
 export DEBIAN_FRONTEND=noninteractive
 
 work=$(mktemp -d)
-app_pid="" openbox_pid="" XVFB_PID="" we_installed=no
+app_pid="" openbox_pid="" XVFB_PID="" WESTON_PID="" we_installed=no
 cleanup() {
-    stop_processes "$app_pid" "$openbox_pid" "$XVFB_PID"
+    stop_processes "$app_pid" "$openbox_pid" "$WESTON_PID" "$XVFB_PID"
     if [ "$we_installed" = yes ] && loxane_installed; then
         "${sudo[@]}" apt-get purge -y -q loxane >/dev/null || true
     fi
@@ -69,6 +70,7 @@ check_control_fields() {
     echo "   Depends: $depends"
     grep -q 'fonts-liberation' <<<"$depends" || fail "Depends lacks fonts-liberation"
     grep -q 'libqt6widgets6' <<<"$depends" || fail "Depends lacks the Qt libraries (dpkg-shlibdeps not run?)"
+    [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "Recommends is not qt6-wayland"
     if dpkg-deb -c "$deb" | grep -Eq '\./usr/(include|lib)/'; then
         fail "the package carries headers or libraries it should not"
     fi
@@ -150,6 +152,26 @@ run_program() {
     openbox_pid="" XVFB_PID=""
 }
 
+# On a Wayland desktop, with and without Qt's Wayland plugin (which the
+# package recommends): natively, with no X display, and else on the X
+# display beside the compositor. Either way it opens its window silently.
+run_on_wayland() {
+    local log=$work/wayland.log
+    start_xvfb
+    start_weston "$work/runtime"
+    env -u DISPLAY WAYLAND_DISPLAY="$WAYLAND_NAME" "$1" >"$log" 2>&1 &
+    app_pid=$!
+    wait_for_colour 3,0,99 || fail "no window on Wayland: $(cat "$log")"
+    [ ! -s "$log" ] || fail "the program said on Wayland: $(cat "$log")"
+    stop_processes "$app_pid"
+    WAYLAND_DISPLAY="$WAYLAND_NAME" "$(program_with_platforms "$work" "$1" xcb)" >"$log" 2>&1 &
+    app_pid=$!
+    wait_for_window "$app_pid" >/dev/null
+    [ ! -s "$log" ] || fail "the program said on X11 beside Wayland: $(cat "$log")"
+    stop_processes "$app_pid" "$WESTON_PID" "$XVFB_PID"
+    app_pid="" WESTON_PID="" XVFB_PID=""
+}
+
 # The real thing, for CI and throw-away systems: install, start, purge.
 install_start_purge() {
     local deb=$1
@@ -182,6 +204,8 @@ check_unpacked_files "$work/root" "$deb_version"
 check_dependencies_resolve "$deb"
 echo "== starting the unpacked usr/bin/loxane under Xvfb"
 run_program "$work/root/usr/bin/loxane"
+echo "== starting it under weston, with and without Qt's Wayland plugin"
+run_on_wayland "$work/root/usr/bin/loxane"
 
 if [ -n "${CI:-}" ] || [ "${LOXANE_PACKAGE_INSTALL:-}" = 1 ]; then
     loxane_installed &&

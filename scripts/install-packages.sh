@@ -13,9 +13,11 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-liberation)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev libwayland-dev fonts-liberation)
 # What packaging/check.sh needs: cpack finds the binaries with file and their
 # libraries with dpkg-shlibdeps (dpkg-dev); lintian, the validators, and an X
-# server with a window manager to start the packaged tool and close it.
+# server with a window manager to start the packaged tool and close it;
+# weston with Qt's Wayland plugin and imagemagick to see the tool started on
+# Wayland.
 PACKAGE_CHECK_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream
-    xvfb xdotool x11-utils openbox wmctrl)
+    xvfb xdotool x11-utils openbox wmctrl weston qt6-wayland imagemagick)

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 source scripts/install-packages.sh
 install_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}" \
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-utils openbox wmctrl \
-    dbus at-spi2-core python3-pyatspi python3-gi
+    weston qt6-wayland dbus at-spi2-core python3-pyatspi python3-gi
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DLOXANE_BENCHMARKS=ON
 cmake --build build/test -j"$(nproc)"
 (cd build/test && ctest --output-on-failure -j"$(nproc)")

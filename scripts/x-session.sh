@@ -111,3 +111,47 @@ has_window_icon() {
     done
     return 1
 }
+
+# Starts weston as a window on the X display, 1280 x 1024 with no panel, its
+# socket in the runtime folder $1, made private (mode 0700) and exported as
+# XDG_RUNTIME_DIR. Sets WAYLAND_NAME (the socket) and WESTON_PID.
+start_weston() {
+    export XDG_RUNTIME_DIR=$1
+    [ -d "$XDG_RUNTIME_DIR" ] || mkdir -m 0700 "$XDG_RUNTIME_DIR"
+    printf '[shell]\npanel-position=none\nbackground-color=0xff505050\n' >"$XDG_RUNTIME_DIR/weston.ini"
+    WAYLAND_NAME=wayland-loxane
+    weston --config="$XDG_RUNTIME_DIR/weston.ini" --backend=x11-backend.so --use-pixman --width=1280 --height=1024 \
+        --socket="$WAYLAND_NAME" --idle-time=0 >"$XDG_RUNTIME_DIR/weston.log" 2>&1 &
+    WESTON_PID=$!
+    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$WAYLAND_NAME" ] && break; sleep 0.1; done
+    [ -S "$XDG_RUNTIME_DIR/$WAYLAND_NAME" ] || fail "weston did not start: $(cat "$XDG_RUNTIME_DIR/weston.log")"
+    sleep 1 # its window on the X display
+}
+
+# Prints the path of a copy, in a new folder under $1, of the program $2 that
+# finds only the Qt platform plugins named after it (qt.conf beside it names
+# its plugin folder), as on a system where the others are not installed.
+program_with_platforms() {
+    local dir plugin
+    dir=$(mktemp -d "$1/plugins.XXXX")
+    mkdir -p "$dir/plugins/platforms"
+    for plugin in "${@:3}"; do
+        ln -s "$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libq$plugin.so" "$dir/plugins/platforms/"
+    done
+    cp "$2" "$dir/loxane"
+    printf '[Paths]\nPlugins=%s/plugins\n' "$dir" >"$dir/qt.conf"
+    echo "$dir/loxane"
+}
+
+# Waits up to 10 s for a pixel of the colour $1 ("R,G,B") on the X display,
+# which shows what a compositor shows: the ground of a Wayland client's window.
+wait_for_colour() {
+    for _ in $(seq 30); do
+        sleep 0.3
+        case $(import -window root -depth 8 ppm:- | convert - +transparent "rgb($1)" -alpha extract -format '%@' info:) in
+            0x0*) ;;
+            *) return 0 ;;
+        esac
+    done
+    return 1
+}

@@ -1,4 +1,6 @@
 #include "app/entree.h"
+#include "app/platform_search.h"
+#include "toolkit/wayland_session.h"
 
 #include <QApplication>
 
@@ -11,8 +13,8 @@ namespace {
 QtMessageHandler qtHandler = nullptr;
 
 // What Qt says while it looks for a display is held back until it is known
-// whether it found one: a sailor who started the tool from a console without
-// one deserves the tool's own message, not Qt's advice to reinstall.
+// whether it found one: a sailor who started the tool without one deserves
+// the tool's own message, not Qt's advice to reinstall.
 struct HeldMessage {
     QtMsgType type;
     std::string file, function, category;
@@ -21,7 +23,6 @@ struct HeldMessage {
 };
 std::vector<HeldMessage> held;
 bool holding = true;
-bool displayMissing = false;
 
 void passOn(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
@@ -37,28 +38,21 @@ void passOnHeld()
     held.clear();
 }
 
-void sayNoDisplay()
-{
-    const QByteArray display = qgetenv("DISPLAY");
-    if (display.isEmpty())
-        std::fprintf(stderr, "loxane: no window can be opened: no display is set; start the tool from a graphical session.\n");
-    else
-        std::fprintf(stderr, "loxane: no window can be opened on display %s; start the tool from a graphical session.\n",
-                     display.constData());
-}
+PlatformSearch search = PlatformSearch::current();
 
-// Every message goes on to Qt's own handler, unchanged, except when there is
-// no display: then only the tool's message is shown, and the run fails
+// Every message goes on to Qt's own handler, unchanged, except those of the
+// search for a platform: when one opens, the failures before it are not worth
+// showing; when none does, only the tool's line is shown, and the run fails
 // plainly instead of aborting.
 void handleMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (context.category && qstrcmp(context.category, "qt.qpa.xcb") == 0
-        && message.contains(QLatin1String("could not connect to display")))
-        displayMissing = true;
-    if (type == QtFatalMsg && displayMissing) {
-        sayNoDisplay();
+    const bool ofTheSearch = holding && search.note(context.category, message);
+    if (type == QtFatalMsg && holding && search.anyTried()) {
+        std::fputs(search.noWindowLine().c_str(), stderr);
         std::_Exit(EXIT_FAILURE);
     }
+    if (ofTheSearch)
+        return;
     if (holding && type != QtFatalMsg) {
         held.push_back({type, context.file ? context.file : "", context.function ? context.function : "",
                         context.category ? context.category : "", context.line, message});
@@ -72,9 +66,17 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 int main(int, char* argv[])
 {
     qtHandler = qInstallMessageHandler(handleMessage);
-    // The tool takes no command line: Qt sees the program name only.
-    int qtArgc = 1;
-    QApplication application(qtArgc, argv);
+    toolkit::passWaylandMessagesThroughQt();
+    // The tool takes no command line: Qt sees the program name and the
+    // platforms to try.
+    QByteArray platforms = search.platformsToTry();
+    char platformOption[] = "-platform";
+    std::vector<char*> qtArgv{argv[0]};
+    if (!platforms.isEmpty())
+        qtArgv.insert(qtArgv.end(), {platformOption, platforms.data()});
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArgv.size()) - 1;
+    QApplication application(qtArgc, qtArgv.data());
     holding = false;
     passOnHeld();
     // Lets task bars match the window to its launcher entry and icon.

@@ -10,10 +10,7 @@ void Form1::Aide_Click()
     if (!helpWindow_ || helpWindow_->isHidden())
         helpWindow_ = new Form2(windowIcon());
     Form2& help = *helpWindow_;
-    help.setWindowState(help.windowState() & ~Qt::WindowMinimized);
-    help.show();
-    help.raise();
-    help.activateWindow();
+    help.bringToFront();
 
     // The line break is local to the click, as it never changes; the text
     // is kept in the window's HelpText, which the label is then given.

@@ -4,6 +4,7 @@
 #include "toolkit/light_control.h"
 #include "toolkit/option_button.h"
 #include "toolkit/twips.h"
+#include "toolkit/wayland_session.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -34,7 +35,7 @@ int modifierMask(Qt::KeyboardModifiers modifiers)
 } // namespace
 
 Window::Window(const QString& caption, float clientWidth, float clientHeight, Border border)
-    : QWidget(nullptr, flagsFor(border))
+    : QWidget(nullptr, flagsFor(border)), border_(border)
 {
     setWindowTitle(caption);
     const QSize client(wholePixels(clientWidth), wholePixels(clientHeight));
@@ -114,6 +115,20 @@ void Window::centreOnScreen()
     move(frame.topLeft());
 }
 
+void Window::bringToFront()
+{
+    // Where the compositor cannot be asked, a window it maps anew comes in
+    // front: the same window, with its text and size.
+    if (isVisible() && onWayland() && !compositorActivates()) {
+        mapAnew(*this);
+        return;
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 void Window::setAutoRedraw(bool on)
 {
     if (on == autoRedraw())
@@ -167,9 +182,9 @@ void Window::invalidateWholePixels(const QRect& area)
         return;
     if (!frameRequested_) {
         update(pixels);
-        // Qt ignores changes to a hidden window, and paints it whole when it
-        // is shown.
-        frameRequested_ = isVisible();
+        // Qt ignores changes to a hidden window, or one whose updates are
+        // held, and paints it whole when it is shown or let go.
+        frameRequested_ = isVisible() && updatesEnabled();
         return;
     }
     if (changed_.size() == changed_.capacity())
@@ -233,6 +248,10 @@ bool Window::event(QEvent* event)
         unsettled_.clear();
         handChangesToQt();
         frameRequested_ = false;
+    }
+    if (event->type() == QEvent::Show && border_ == Border::FixedSingle && !titleBarWatched_ && onWayland()) {
+        titleBarWatched_ = true;
+        new FixedSizeOnWayland(*this);
     }
     return QWidget::event(event);
 }

@@ -44,6 +44,8 @@ public:
     // only once the window is on screen, so a window centred before that is
     // centred again when its frame arrives.
     void centreOnScreen();
+    // Shows the window and brings it to the front, even from minimised.
+    void bringToFront();
 
     // The persistent drawing surface: once switched on it lies beneath every
     // control, survives being covered, and changes only when drawn or cleared.
@@ -108,6 +110,8 @@ private:
     // An outer height in pixels, asked for before the window had a frame.
     std::optional<int> unframedOuterHeight_;
     bool centredWithoutFrame_ = false;
+    const Border border_;
+    bool titleBarWatched_ = false;
 };
 
 } // namespace toolkit
