@@ -7,8 +7,9 @@ using numbers::resumeNext;
 using numbers::toSingle;
 
 // Recomputes everything from the diagram state and rewrites every spot,
-// line and readout; nothing is kept from one call to the next but the headings of vectors with
-// no length, or of a current too weak to show a speed.
+// line and readout; nothing is kept from one call to the next but the
+// headings of vectors with no length, or of a current too weak to show a
+// speed.
 void Form1::Calcul()
 {
     CalculVectorTriangle();
