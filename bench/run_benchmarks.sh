@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Runs the drag, repaint and recompute benchmarks at device pixel ratio 1,
-# the drag and repaint ones again at 2 (Qt reads QT_SCALE_FACTOR only as it starts, hence two
-# runs), one drag step on X11 with accessibility off, on, and on with a
-# listener taking every change as a screen reader does (the offscreen
-# platform has no accessibility at all), then the
-# start-up comparison with an empty Qt window.
+# the drag and repaint ones again at 2 (Qt reads QT_SCALE_FACTOR only as it
+# starts, hence two runs), one drag step on X11 with accessibility off, on,
+# and on with a listener taking every change as a screen reader does (the
+# offscreen platform has no accessibility at all), then the start-up
+# comparison with an empty Qt window.
 # Usage: bench/run_benchmarks.sh BUILD_DIR [extra Google Benchmark flags]
 set -euo pipefail
 build=${1:?usage: $0 BUILD_DIR [benchmark flags]}
