@@ -21,3 +21,8 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev libwayland-dev fonts-liberation)
 # Wayland.
 PACKAGE_CHECK_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream
     xvfb xdotool x11-utils openbox wmctrl weston qt6-wayland imagemagick)
+# A real screen reader for the end-to-end test that listens to the tool:
+# Orca speaking through speech-dispatcher and espeak-ng, a D-Bus session with
+# the accessibility bus, and localedef (locales) to compile French privately.
+SCREEN_READER_PACKAGES=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng locales
+    dbus at-spi2-core python3-pyatspi)

@@ -1,0 +1,31 @@
+# The tool heard through a real screen reader: Orca, headless and in French,
+# driven by keys alone, its speech read from its debug log.
+set -euo pipefail
+source "$(dirname "$0")/../scripts/orca-session.sh"
+trap orca_session_stop EXIT
+orca_session_start "$(mktemp -d)"
+orca_start_tool "$1"
+
+# Fails unless Orca has said something holding $1 since the last mark.
+expect_said() {
+    orca_wait_said "$1" || fail "$2: Orca said: $(orca_said | paste -sd '|')"
+}
+
+# Presses the keys after a mark, so that only what they make Orca say counts.
+press() {
+    orca_mark
+    orca_key "$@"
+}
+
+# The first scale button has the focus; the hour buttons come after the
+# scales, « Aide » and « Exit ».
+press Tab Tab Tab Tab Tab
+expect_said "Heure 1." "Tab to the first hour button"
+press space
+expect_said "sélectionné" "Space on « Heure 1 »"
+
+press shift+Tab shift+Tab
+expect_said "Aide bouton." "shift+Tab back to « Aide »"
+press space
+expect_said "Aide cadre." "the help window opening"
+echo "orca: hour button and help window heard"
