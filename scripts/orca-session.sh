@@ -46,8 +46,7 @@ orca_silent_speech() {
 }
 
 # A session bus of our own (not dbus-run-session, so that a sourcing script
-# keeps its shell), then the accessibility bus in its own process group: its
-# dbus-daemon outlives the launcher unless the whole group is ended.
+# keeps its shell), then the accessibility bus in it.
 orca_buses() {
     dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$ORCA_WORK/bus" >/dev/null 2>&1 &
     ORCA_SESSION_BUS_PID=$!
@@ -55,14 +54,7 @@ orca_buses() {
     [[ -s "$ORCA_WORK/bus" ]] || fail "no D-Bus session bus"
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$ORCA_WORK/bus")
     export DBUS_SESSION_BUS_ADDRESS
-    setsid /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-    ORCA_ACCESSIBILITY_GROUP=$!
-    for _ in $(seq 100); do
-        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-            >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    fail "the accessibility bus did not start"
+    start_accessibility_bus
 }
 
 # Orca refuses to start while any other Orca of the same user runs, even one
@@ -107,7 +99,7 @@ orca_session_start() {
     orca_launch
 }
 
-# Starts the tool in French and waits for its main window (ORCA_WINDOW) and
+# Starts the tool in French and waits for its main window and
 # for Orca to speak its title. The accessibility bridge comes on by itself:
 # Orca has said it listens.
 orca_start_tool() {
@@ -118,7 +110,7 @@ orca_start_tool() {
     env "${ORCA_LOCALE[@]}" QT_QPA_PLATFORM=xcb "$binary" >"$ORCA_WORK/tool.log" 2>&1 &
     ORCA_TOOL_PID=$!
     ORCA_PIDS+=("$ORCA_TOOL_PID")
-    ORCA_WINDOW=$(wait_for_window "$ORCA_TOOL_PID") || { sed 's/^/tool: /' "$ORCA_WORK/tool.log" >&2; exit 1; }
+    wait_for_window "$ORCA_TOOL_PID" >/dev/null || { sed 's/^/tool: /' "$ORCA_WORK/tool.log" >&2; exit 1; }
     orca_hear_window "$binary" "$LOXANE_TITLE"
 }
 
@@ -180,7 +172,7 @@ orca_session_stop() {
     pid=$(cat "${XDG_RUNTIME_DIR:-/nonexistent}/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null || true)
     [[ -z "$pid" ]] || kill "$pid" 2>/dev/null || true
     for pid in "${ORCA_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-    [[ -z "${ORCA_ACCESSIBILITY_GROUP:-}" ]] || kill -- "-$ORCA_ACCESSIBILITY_GROUP" 2>/dev/null || true
+    [[ -z "${ACCESSIBILITY_BUS_PID:-}" ]] || kill -- "-$ACCESSIBILITY_BUS_PID" 2>/dev/null || true
     [[ -z "${ORCA_SESSION_BUS_PID:-}" ]] || kill "$ORCA_SESSION_BUS_PID" 2>/dev/null || true
     wait 2>/dev/null || true
     [[ -n "${ORCA_KEEP:-}" || -z "${ORCA_WORK:-}" ]] || rm -rf "$ORCA_WORK"

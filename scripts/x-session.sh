@@ -56,12 +56,14 @@ wait_for_display() {
 
 # Starts an accessibility bus in the current D-Bus session, which must be a
 # private one (dbus-run-session), and waits until it answers. Sets
-# ACCESSIBILITY_BUS_PID. A Qt program started after it, with
-# QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, exposes itself there as it would to a
-# screen reader, and QAccessible::isActive() becomes true in it.
+# ACCESSIBILITY_BUS_PID, which is also the id of the bus's own process
+# group: its dbus-daemon outlives the launcher unless the group is ended. A
+# Qt program started after it, with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1,
+# exposes itself there as it would to a screen reader, and
+# QAccessible::isActive() becomes true in it.
 start_accessibility_bus() {
     [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "no private D-Bus session: run under dbus-run-session"
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    setsid /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     ACCESSIBILITY_BUS_PID=$!
     for _ in $(seq 100); do
         dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
