@@ -1,10 +1,17 @@
 #include "help_window/help_text.h"
 
+#include <QStringView>
+
 #include <array>
 
 namespace help {
 
 namespace {
+struct HelpPiece {
+    QStringView text;
+    int lineBreaksAfter;
+};
+
 // Some pieces end or begin with a space that joins them to the next one on
 // the same line; those spaces are part of the text.
 constexpr std::array<HelpPiece, 20> Pieces{{
@@ -30,8 +37,6 @@ constexpr std::array<HelpPiece, 20> Pieces{{
     {u"L'angle de vent relatif réel est calculé par rapport au cap compas du voilier.", 0},
 }};
 } // namespace
-
-std::span<const HelpPiece> helpPieces() { return Pieces; }
 
 QString assembleHelpText(QChar lineBreak)
 {

@@ -12,9 +12,13 @@ using numbers::toSingle;
 // speed.
 void Form1::Calcul()
 {
+    if (calculWatch)
+        calculWatch(CalculMoment::Begins);
     CalculVectorTriangle();
     CalculWind();
     CalculMeans();
+    if (calculWatch)
+        calculWatch(CalculMoment::Ends);
 }
 
 void Form1::placeSpot(toolkit::Shape& spot, float x, float y)

@@ -5,29 +5,32 @@
 EventRollback::EventRollback(Form1& form, DiagramState& state, std::function<void()> drawRose)
     : form_(form), live_(state), drawRose_(std::move(drawRose))
 {
+    for (toolkit::LightControl* control : form.controls())
+        if (auto* label = dynamic_cast<toolkit::Label*>(control))
+            captions_.emplace_back(label, QString());
+    for (toolkit::PushButton* button : form.findChildren<toolkit::PushButton*>(Qt::FindDirectChildrenOnly))
+        faces_.emplace_back(button, QColor());
 }
 
 void EventRollback::keep()
 {
     state_ = live_;
     var_ = form_.var;
-    for (int i = 0; i < form_.Label2.size(); ++i)
-        rows_[static_cast<std::size_t>(i)] = form_.Label2(i).caption();
-    summary_ = form_.Label3.caption();
-    for (int i = 0; i < form_.Cinq.size(); ++i)
-        scaleFaces_[static_cast<std::size_t>(i)] = form_.Cinq(i).backColor();
+    for (auto& [label, caption] : captions_)
+        caption = label->caption();
+    for (auto& [button, face] : faces_)
+        face = button->backColor();
 }
 
 void EventRollback::undo()
 {
     live_ = state_;
     form_.var = var_;
-    for (int i = 0; i < form_.Label2.size(); ++i)
-        form_.Label2(i).setCaption(rows_[static_cast<std::size_t>(i)]);
-    form_.Label3.setCaption(summary_);
-    for (int i = 0; i < form_.Cinq.size(); ++i)
-        form_.Cinq(i).setBackColor(scaleFaces_[static_cast<std::size_t>(i)]);
-    form_.markChosenScale((live_.ScaleKnots / 5) - 1);
+    for (const auto& [label, caption] : captions_)
+        label->setCaption(caption);
+    for (const auto& [button, face] : faces_)
+        button->setBackColor(face);
+    form_.markChosenScale(form1_design::scaleButtonOf(live_.ScaleKnots));
     // A change of scale may have cleared the rose or begun another.
     form_.clearDrawing();
     drawRose_();

@@ -6,21 +6,26 @@
 #include <QColor>
 #include <QString>
 
-#include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class Form1;
+namespace toolkit {
+class Label;
+class PushButton;
+} // namespace toolkit
 
 // An event undone should its handler fail half-way, for instance after it
 // changed the diagram state but before the controls were rewritten from it:
-// what the handlers change is kept as it was when the event began (the
-// diagram state, the window's working values, the hour rows and their
-// summary, the scale buttons' colours), put back, and the rose and every
-// control drawn again from it. Kept in place, so an event allocates nothing
-// for it.
+// the diagram state, the window's working values, every label's caption and
+// every push button's face are kept as they were when the event began, put
+// back, and the rose and every control drawn again from them. Calcul
+// rewrites the rest. Kept in place, so an event allocates nothing for it.
 class EventRollback {
 public:
-    // drawRose draws the rings and spokes of the scale in the state.
+    // Made once the window's controls are: drawRose draws the rings and
+    // spokes of the scale in the state.
     EventRollback(Form1& form, DiagramState& state, std::function<void()> drawRose);
 
     template <class Handler>
@@ -53,7 +58,6 @@ private:
     bool running_ = false;
     DiagramState state_;
     Form1Variables var_;
-    std::array<QString, 24> rows_;
-    QString summary_;
-    std::array<QColor, 4> scaleFaces_;
+    std::vector<std::pair<toolkit::Label*, QString>> captions_;
+    std::vector<std::pair<toolkit::PushButton*, QColor>> faces_;
 };

@@ -2,19 +2,13 @@
 
 #include "toolkit/system_colours.h"
 
+using namespace form1_design;
 using toolkit::TwipsBox;
-
-namespace {
-constexpr float RowPitch = 240;
-
-TwipsBox hourRow(float left, float width, int index) { return {left, 120 + RowPitch * index, width, 192}; }
-} // namespace
 
 Form1::Form1(DiagramState& state, std::function<void()> main, std::function<void()> drawRose)
     : toolkit::Window(QStringLiteral("Loxane v" LOXANE_VERSION "  "), 7020, 6735, Border::FixedSingle),
       Cinq([this](int i) {
-          static const char* const captions[] = {"5", "10", "15", "20"};
-          auto button = std::make_unique<toolkit::PushButton>(*this, QString::fromLatin1(captions[i]),
+          auto button = std::make_unique<toolkit::PushButton>(*this, QString::number(ScaleKnots.at(static_cast<std::size_t>(i))),
                                                               TwipsBox{300.0f * i, 4800, 312, 252}, 4 + i);
           button->onClick = undoable("Cinq_Click", [this, i] { Cinq_Click(static_cast<std::int16_t>(i)); });
           return button;
@@ -22,13 +16,13 @@ Form1::Form1(DiagramState& state, std::function<void()> main, std::function<void
       Quitter(new toolkit::PushButton(*this, QStringLiteral("Exit"), {3480, 4800, 612, 252}, 11)),
       Aide(new toolkit::PushButton(*this, QStringLiteral("Aide"), {4080, 4800, 792, 252}, 8)),
       Heure([this](int i) {
-          auto button = std::make_unique<toolkit::OptionButton>(*this, QStringLiteral("Option1"), hourRow(4980, 192, i), 20 + i);
+          auto button = std::make_unique<toolkit::OptionButton>(*this, QStringLiteral("Option1"), TwipsBox{4980, rowTop(i), 192, 192}, 20 + i);
           button->onClick = undoable("Heure_Click", [this, i] { Heure_Click(static_cast<std::int16_t>(i)); });
           return button;
       }),
       Label2([this](int) { return std::make_unique<toolkit::Label>(*this); }),
       Raz([this](int i) {
-          auto button = std::make_unique<toolkit::OptionButton>(*this, QStringLiteral("Option1"), hourRow(6720, 192, i), 44 + i);
+          auto button = std::make_unique<toolkit::OptionButton>(*this, QStringLiteral("Option1"), TwipsBox{6720, rowTop(i), 192, 192}, 44 + i);
           button->onClick = undoable("Raz_Click", [this, i] { Raz_Click(static_cast<std::int16_t>(i)); });
           return button;
       }),

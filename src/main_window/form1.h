@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main_window/event_rollback.h"
+#include "main_window/form1_design.h"
 #include "main_window/form1_variables.h"
 #include "numbers/number_services.h"
 #include "toolkit/control_array.h"
@@ -23,8 +24,7 @@ struct DiagramState;
 // The main window: the polar diagram, the readouts, the scale buttons and
 // the hour-segment panel. Its handlers change the diagram state and call
 // Calcul, which rewrites from that state every control that follows the
-// diagram; the hour rows, their summary and the scale buttons' colours are
-// set by the handlers themselves.
+// diagram; the few others the handlers set themselves.
 class Form1 : public toolkit::Window {
     Q_OBJECT
 public:
@@ -35,6 +35,11 @@ public:
     ~Form1() override;
 
     void Calcul();
+    // Told as each Calcul begins and once it has rewritten every control:
+    // how tests count the recomputes, or make one fail half-way. Unset in
+    // the tool.
+    enum class CalculMoment { Begins, Ends };
+    std::function<void(CalculMoment)> calculWatch;
 
     void form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
     void Cinq_Click(std::int16_t Index);
@@ -79,7 +84,7 @@ public:
 
     // The button strip.
     toolkit::Label Label7{*this};
-    toolkit::ControlArray<toolkit::PushButton, 4> Cinq;
+    toolkit::ControlArray<toolkit::PushButton, form1_design::ScaleButtons> Cinq;
     toolkit::PushButton* Quitter;
     toolkit::PushButton* Aide;
 
@@ -95,9 +100,9 @@ public:
 
     // The hour-segment panel.
     toolkit::Shape Shape3{*this, toolkit::ShapeKind::Rectangle};
-    toolkit::ControlArray<toolkit::OptionButton, 24> Heure;
-    toolkit::ControlArray<toolkit::Label, 24> Label2;
-    toolkit::ControlArray<toolkit::OptionButton, 24> Raz;
+    toolkit::ControlArray<toolkit::OptionButton, form1_design::HourRows> Heure;
+    toolkit::ControlArray<toolkit::Label, form1_design::HourRows> Label2;
+    toolkit::ControlArray<toolkit::OptionButton, form1_design::HourRows> Raz;
     toolkit::Label Label3{*this};
     toolkit::Label Label5{*this};
 

@@ -131,13 +131,12 @@ void Form1::designButtonStrip()
 {
     design(Label7, 0, 4560, 1212, 252,
            {"Echelle (kn):", Grey224, systemColour(SystemColour::WindowText), Alignment::Left, false, arial(10.5)});
-    const QColor paleBlue = rgb(192, 192, 255);
     for (int i = 0; i < Cinq.size(); ++i) {
-        Cinq(i).setBackColor(paleBlue);
+        Cinq(i).setBackColor(form1_design::PaleBlue);
         Cinq(i).setFont(arial(10.5));
     }
     for (toolkit::PushButton* button : {Quitter, Aide}) {
-        button->setBackColor(paleBlue);
+        button->setBackColor(form1_design::PaleBlue);
         button->setFont(arial(10.5));
     }
     Quitter->onClick = undoable("Quitter_Click", [this] { Quitter_Click(); });
@@ -163,7 +162,7 @@ void Form1::designHourPanel()
 {
     designPanel(Shape3, 4920, 60, 2052, 6612);
     for (int i = 0; i < Label2.size(); ++i) {
-        design(Label2(i), 5220, 120 + 240.0f * i, 1440, 240,
+        design(Label2(i), 5220, form1_design::rowTop(i), 1440, 240,
                {"", systemColour(SystemColour::ButtonFace), rgb(255, 0, 0), Alignment::Left, true,
                 toolkit::layoutFont(QStringLiteral("MS Sans Serif"), 9.75)});
         // Every button of the panel shows the same mark: a screen reader

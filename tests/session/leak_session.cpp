@@ -154,7 +154,7 @@ private:
 
     void recordAndEraseEveryHour()
     {
-        for (int hour = 0; hour < 24; ++hour) {
+        for (int hour = 0; hour < form1_design::HourRows; ++hour) {
             // A little current drag between hours, so that no two match.
             moveTo(s_.CurrentX, s_.CurrentY);
             moveTo(s_.CurrentX + DragStepTwips, s_.CurrentY);
@@ -162,7 +162,7 @@ private:
         }
         if (s_.SegmentCount != 24)
             fail(QStringLiteral("%1 hours recorded, not 24").arg(s_.SegmentCount));
-        for (int hour = 0; hour < 24; ++hour)
+        for (int hour = 0; hour < form1_design::HourRows; ++hour)
             step(EraseClick{hour});
     }
 

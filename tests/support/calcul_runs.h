@@ -1,13 +1,39 @@
 #pragma once
 
-// How many times Form1::Calcul has run in this process, counted without a
-// hook in the tool: test programs that link calcul_runs.cpp also pass the
-// linker --wrap for Calcul's symbol (see tests/CMakeLists.txt), so every call
-// from another source file of the tool goes through the counter first.
-long calculRuns();
+#include "main_window/form1.h"
 
-// Makes the next run of Calcul fail with an exception the tool does not
-// expect, before it has rewritten anything or after it has rewritten
-// everything: a handler that calls it then fails half-way.
+#include <optional>
+#include <stdexcept>
+
+// Makes a run of Calcul fail with an exception the tool does not expect,
+// before it has rewritten anything or after it has rewritten everything: a
+// handler that calls it then fails half-way.
 enum class CalculFails { Before, After };
-void failNextCalcul(CalculFails when);
+
+// Counts the runs of one window's Calcul through the window's watch, for as
+// long as it lives, and can make the next run fail.
+class CalculRuns {
+public:
+    explicit CalculRuns(Form1& form) : form_(form)
+    {
+        form.calculWatch = [this](Form1::CalculMoment moment) {
+            if (moment == Form1::CalculMoment::Begins)
+                ++count_;
+            if (nextFailure_ == (moment == Form1::CalculMoment::Begins ? CalculFails::Before : CalculFails::After)) {
+                nextFailure_.reset();
+                throw std::logic_error("Calcul failed as the test asked");
+            }
+        };
+    }
+    ~CalculRuns() { form_.calculWatch = nullptr; }
+    CalculRuns(const CalculRuns&) = delete;
+    CalculRuns& operator=(const CalculRuns&) = delete;
+
+    long count() const { return count_; }
+    void failNext(CalculFails when) { nextFailure_ = when; }
+
+private:
+    Form1& form_;
+    long count_ = 0;
+    std::optional<CalculFails> nextFailure_;
+};

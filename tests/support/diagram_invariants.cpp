@@ -148,7 +148,7 @@ private:
             fail(QStringLiteral("the hour records do not number 24"));
             return;
         }
-        for (int i = 0; i < 24; ++i) {
+        for (int i = 0; i < form1_design::HourRows; ++i) {
             const Vec record{s.SegCurrentX[i], s.SegCurrentY[i]};
             const QString& row = f.Label2(i).caption();
             const bool isRecorded = record.x != 0 || record.y != 0;
@@ -269,8 +269,8 @@ private:
     void scaleButtons()
     {
         for (int i = 0; i < f.Cinq.size(); ++i) {
-            const bool chosen = (i + 1) * 5 == s.ScaleKnots;
-            if (f.Cinq(i).backColor() != (chosen ? rgb(100, 255, 100) : rgb(192, 192, 255)))
+            const bool chosen = form1_design::ScaleKnots.at(static_cast<std::size_t>(i)) == s.ScaleKnots;
+            if (f.Cinq(i).backColor() != (chosen ? form1_design::ChosenScaleGreen : form1_design::PaleBlue))
                 fail(QStringLiteral("scale button %1 is %2 at %3 knots").arg(i).arg(f.Cinq(i).backColor().name()).arg(s.ScaleKnots));
         }
     }

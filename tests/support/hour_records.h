@@ -67,7 +67,7 @@ inline void expectRowsMatchRecords(StartedTool& tool)
 {
     const DiagramState& s = tool.state();
     int recorded = 0;
-    for (int i = 0; i < 24; ++i) {
+    for (int i = 0; i < form1_design::HourRows; ++i) {
         const auto at = static_cast<std::size_t>(i);
         const bool hasVector = s.SegCurrentX.at(at) != 0 || s.SegCurrentY.at(at) != 0;
         EXPECT_EQ(!tool.form().Label2(i).caption().isEmpty(), hasVector) << "hour " << i;

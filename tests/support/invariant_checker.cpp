@@ -96,8 +96,8 @@ Landing landingOf(const PointerMove& move, const Form1& form, const DiagramState
 
 } // namespace
 
-InvariantChecker::InvariantChecker(const Form1& form, const DiagramState& state)
-    : form_(form), state_(state), grammar_(QLocale().decimalPoint())
+InvariantChecker::InvariantChecker(Form1& form, const DiagramState& state)
+    : form_(form), calculRuns_(form), state_(state), grammar_(QLocale().decimalPoint())
 {
 }
 
@@ -105,7 +105,7 @@ void InvariantChecker::beforeEvent() { before_ = now(); }
 
 InvariantChecker::Moment InvariantChecker::now() const
 {
-    Moment moment{state_, form_.var, {}, calculRuns()};
+    Moment moment{state_, form_.var, {}, calculRuns_.count()};
     View& view = moment.view;
     for (const toolkit::Label* label : labelsOf(form_)) {
         view.geometry.insert(view.geometry.end(), {label->left(), label->top(), label->width(), label->height()});
@@ -162,7 +162,7 @@ void InvariantChecker::checkNothingChanged(QStringList& broken) const
 
 void InvariantChecker::checkCalculRuns(long expected, QStringList& broken) const
 {
-    const long runs = calculRuns() - before_.calculRuns;
+    const long runs = calculRuns_.count() - before_.calculRuns;
     if (runs != expected)
         broken << QStringLiteral("Calcul ran %1 times, not %2").arg(runs).arg(expected);
 }
@@ -206,7 +206,7 @@ void InvariantChecker::checkHourClick(int index, QStringList& broken) const
         broken << QStringLiteral("hour %1 recorded %2 with the current at %3")
                       .arg(index)
                       .arg(text({s.SegCurrentX[index], s.SegCurrentY[index]}), text({was.CurrentX, was.CurrentY}));
-    for (int i = 0; i < 24; ++i)
+    for (int i = 0; i < form1_design::HourRows; ++i)
         if (i != index && (s.SegCurrentX[i] != was.SegCurrentX[i] || s.SegCurrentY[i] != was.SegCurrentY[i]))
             broken << QStringLiteral("recording hour %1 changed hour %2").arg(index).arg(i);
     if (frameOf(s) != frameOf(was) || s.BoatX != was.BoatX || s.BoatY != was.BoatY || s.WindX != was.WindX
@@ -224,7 +224,7 @@ void InvariantChecker::checkEraseClick(int index, QStringList& broken) const
         return;
     }
     const DiagramState& s = state_;
-    for (int i = 0; i < 24; ++i) {
+    for (int i = 0; i < form1_design::HourRows; ++i) {
         const bool kept = s.SegCurrentX[i] == was.SegCurrentX[i] && s.SegCurrentY[i] == was.SegCurrentY[i];
         const bool erased = s.SegCurrentX[i] == 0 && s.SegCurrentY[i] == 0;
         if (i == index ? !erased : !kept)
@@ -243,7 +243,7 @@ void InvariantChecker::checkScaleClick(int index, QStringList& broken) const
 {
     const DiagramState& was = before_.state;
     const DiagramState& s = state_;
-    if (s.ScaleKnots != (index + 1) * 5 || s.TwipsPerKnot != s.Radius / s.ScaleKnots)
+    if (s.ScaleKnots != form1_design::ScaleKnots.at(static_cast<std::size_t>(index)) || s.TwipsPerKnot != s.Radius / s.ScaleKnots)
         broken << QStringLiteral("scale button %1 gave %2 knots, %3 twips per knot")
                       .arg(index)
                       .arg(s.ScaleKnots)
@@ -257,7 +257,7 @@ void InvariantChecker::checkScaleClick(int index, QStringList& broken) const
                       .arg(text({s.BoatX, s.BoatY}), text({s.CurrentX, s.CurrentY}), text({s.WindX, s.WindY}));
 
     int recordedBefore = 0;
-    for (int i = 0; i < 24; ++i) {
+    for (int i = 0; i < form1_design::HourRows; ++i) {
         if (s.SegCurrentX[i] != 0 || s.SegCurrentY[i] != 0)
             broken << QStringLiteral("hour %1 is still recorded after a scale click").arg(i);
         if (form_.Heure(i).value())

@@ -2,6 +2,7 @@
 
 #include "diagram/diagram_state.h"
 #include "main_window/form1_variables.h"
+#include "support/calcul_runs.h"
 #include "support/caption_grammar.h"
 #include "support/diagram_events.h"
 
@@ -26,10 +27,12 @@ class Form1;
 // list means every invariant holds.
 class InvariantChecker {
 public:
-    InvariantChecker(const Form1& form, const DiagramState& state);
+    InvariantChecker(Form1& form, const DiagramState& state);
 
     void beforeEvent();
     QStringList brokenAfter(const DiagramEvent& event) const;
+    // The runs of Calcul it counts, which a test may make fail.
+    CalculRuns& calculRuns() { return calculRuns_; }
 
 private:
     // What the user can see of the main window, to tell whether it changed.
@@ -58,6 +61,7 @@ private:
     void checkCalculRuns(long expected, QStringList& broken) const;
 
     const Form1& form_;
+    CalculRuns calculRuns_;
     const DiagramState& state_;
     const CaptionGrammar grammar_;
     Moment before_;

@@ -56,9 +56,8 @@ QColor mostCommon(const QImage& image, const QRect& area)
 TEST_F(ClassicLook, FacesShowTheirColourAndOnlyTheFocusedControlADottedRectangle)
 {
     SCOPED_TRACE(ratio);
-    const QColor paleBlue(192, 192, 255), lightGreen(100, 255, 100);
     std::vector<toolkit::PushButton*> buttons{form.Aide, form.Quitter};
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < form.Cinq.size(); ++i)
         buttons.push_back(&form.Cinq(i));
     const QImage start = shown();
     for (toolkit::PushButton* button : buttons) {
@@ -66,7 +65,7 @@ TEST_F(ClassicLook, FacesShowTheirColourAndOnlyTheFocusedControlADottedRectangle
         // set, where its middle row starts and over most of it: no gradient,
         // no lightening. The chosen scale is green.
         SCOPED_TRACE(button->text().toStdString());
-        const QColor colour = button == &form.Cinq(1) ? lightGreen : paleBlue;
+        const QColor colour = button == &form.Cinq(1) ? form1_design::ChosenScaleGreen : form1_design::PaleBlue;
         const QRect face = device(button->geometry()).adjusted(2 * line, 2 * line, -2 * line, -2 * line);
         EXPECT_EQ(start.pixelColor(face.left(), face.center().y()), colour);
         EXPECT_EQ(mostCommon(start, face), colour);

@@ -69,7 +69,7 @@ TEST(FailingHandler, IsReportedOnceThenUndoneAndTheToolGoesOn)
         const std::string what = describe(failure.event).toStdString();
         const auto before = visibleState(tool);
         testing::internal::CaptureStderr();
-        failNextCalcul(failure.when);
+        checker.calculRuns().failNext(failure.when);
         deliver(form, failure.event);
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   std::string("loxane: ") + failure.handler + ": Calcul failed as the test asked\n")

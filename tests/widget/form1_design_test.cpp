@@ -36,7 +36,7 @@ TEST_F(Form1AtCreation, OnlyTheMeansAndTheLinesStartHiddenAndTheTagsDisabled)
     for (const toolkit::Label* tag : {&form.Boat, &form.Flux, &form.Wind})
         EXPECT_FALSE(tag->enabled());
     EXPECT_TRUE(form.Label8.enabled());
-    for (int i = 0; i < 24; ++i)
+    for (int i = 0; i < form1_design::HourRows; ++i)
         EXPECT_FALSE(form.Heure(i).value() || form.Raz(i).value());
     EXPECT_FALSE(form.autoRedraw()); // start-up's doing, not the design's
 }

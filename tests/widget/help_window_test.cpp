@@ -1,4 +1,5 @@
 #include "help_window/form2.h"
+#include "help_window/help_text.h"
 #include "support/help_windows.h"
 #include "support/pixels.h"
 #include "support/started_tool.h"
@@ -70,7 +71,7 @@ TEST_F(HelpWindow, FirstClickShowsTheDesignWindowThenFillsAndSizesIt)
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(form.isEnabled());
 
-    EXPECT_EQ(form.var.HelpText.size(), 1522);
+    EXPECT_EQ(form.var.HelpText, help::assembleHelpText(u'\r'));
     EXPECT_EQ(help->Label1.caption(), form.var.HelpText);
     EXPECT_GT(help->Label1.height(), 225);
     EXPECT_EQ(help->width(), 880);
@@ -114,7 +115,7 @@ TEST_F(HelpWindow, SecondClickKeepsOneWindowWithTheSameTextAndHeight)
     EXPECT_FALSE(first->isMinimized());
     EXPECT_EQ(QApplication::activeWindow(), first);
     EXPECT_EQ(first->Label1.caption(), text);
-    EXPECT_EQ(form.var.HelpText.size(), 1522);
+    EXPECT_EQ(form.var.HelpText, help::assembleHelpText(u'\r'));
     EXPECT_EQ(first->frameGeometry().height(), height);
 }
 

@@ -131,7 +131,7 @@ TEST(HourSegments, AllFortyEightOptionButtonsFormOneGroup)
     Form1& f = tool.form();
     const auto selected = [&f] {
         std::vector<const toolkit::OptionButton*> on;
-        for (int i = 0; i < 24; ++i)
+        for (int i = 0; i < form1_design::HourRows; ++i)
             for (const toolkit::OptionButton* button : {&f.Heure(i), &f.Raz(i)})
                 if (button->value())
                     on.push_back(button);
@@ -166,7 +166,7 @@ TEST(HourSegments, AScaleChangeErasesEveryRecordAndClearsTheHourMarks)
     expectRowsMatchRecords(tool);
 
     f.Cinq_Click(2);
-    for (int i = 0; i < 24; ++i) {
+    for (int i = 0; i < form1_design::HourRows; ++i) {
         EXPECT_TRUE(f.Label2(i).caption().isEmpty()) << i;
         EXPECT_FALSE(f.Heure(i).value()) << i;
     }

@@ -11,8 +11,8 @@
 
 namespace {
 
-const QColor PaleBlue(192, 192, 255);
-const QColor LightGreen(100, 255, 100);
+using form1_design::ChosenScaleGreen;
+using form1_design::PaleBlue;
 
 // The radii of the rings on the drawing surface; start-up draws them twice.
 std::set<float> ringRadii(const Form1& form)
@@ -51,16 +51,16 @@ TEST(ScaleButtons, EveryScaleKeepsTheSpotsAndScalesTheSpeeds)
     const char* const current[] = {"1,4", "2,8", "4,2", "5,7"};
     const char* const ground[] = {"3,8", "7,6", "11,4", "15,2"};
 
-    for (std::int16_t index = 0; index <= 3; ++index) {
+    for (std::int16_t index = 0; index < f.Cinq.size(); ++index) {
         SCOPED_TRACE(index);
         f.Cinq_Click(index);
-        EXPECT_EQ(tool.state().ScaleKnots, (index + 1) * 5);
+        EXPECT_EQ(tool.state().ScaleKnots, f.Cinq(index).text().toInt()); // the scale its caption says
         EXPECT_EQ(triangleView(f, tool.state()).geometry, atStartUp.geometry);
         EXPECT_EQ(f.Sail.caption(), QString::fromUtf8(boat[index]) + QStringLiteral("n  315°"));
         EXPECT_EQ(f.Flow.caption(), QString::fromUtf8(current[index]) + QStringLiteral("n  45°"));
         EXPECT_EQ(f.COG.caption(), QString::fromUtf8(ground[index]) + QStringLiteral("n  337°"));
         for (std::int16_t other = 0; other <= 3; ++other)
-            EXPECT_EQ(f.Cinq(other).backColor(), other == index ? LightGreen : PaleBlue) << other;
+            EXPECT_EQ(f.Cinq(other).backColor(), other == index ? ChosenScaleGreen : PaleBlue) << other;
     }
 }
 
@@ -112,7 +112,7 @@ TEST(StartUp, ChoosesTenKnotsAndRunsCalculThreeTimes)
     DiagramState& s = tool.state();
     Form1& f = tool.form();
     EXPECT_EQ(s.ScaleKnots, 10);
-    EXPECT_EQ(f.Cinq(1).backColor(), LightGreen);
+    EXPECT_EQ(f.Cinq(1).backColor(), ChosenScaleGreen);
     EXPECT_EQ(f.focusWidget(), &f.Cinq(1));
     EXPECT_EQ(ringRadii(f).size(), 10u);
 

@@ -53,7 +53,7 @@ TEST(StartUp, EveryScaleDividesTheSameRadius)
     for (std::int16_t index : {3, 0, 2, 1}) {
         tool.form().Cinq(index).click();
         EXPECT_EQ(tool.state().Radius, radius);
-        EXPECT_NEAR(tool.state().TwipsPerKnot, perKnot[index], 5e-5) << (index + 1) * 5 << " knots";
+        EXPECT_NEAR(tool.state().TwipsPerKnot, perKnot[index], 5e-5) << form1_design::ScaleKnots.at(static_cast<std::size_t>(index)) << " knots";
     }
 }
 
@@ -63,7 +63,7 @@ TEST(StartUp, TabOrderRunsScalesHelpExitThenTheHourRows)
     Form1& form = tool.form();
     std::vector<QWidget*> expected{&form.Cinq(0), &form.Cinq(1), &form.Cinq(2), &form.Cinq(3), form.Aide, form.Quitter};
     for (auto* array : {&form.Heure, &form.Raz})
-        for (int i = 0; i < 24; ++i)
+        for (int i = 0; i < form1_design::HourRows; ++i)
             expected.push_back(&(*array)(i));
     std::vector<QWidget*> chain;
     QWidget* next = expected.front();
