@@ -55,6 +55,8 @@ int shownTenths(float x, float y, float twipsPerKnot)
     return static_cast<int>(std::lround(knots * 10));
 }
 
+bool turns(Step step) { return degreesBy(step) != 0; }
+
 std::int16_t turned(std::int16_t heading, Step step)
 {
     const int degrees = degreesBy(step);

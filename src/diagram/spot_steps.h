@@ -23,6 +23,8 @@ int shownTenths(float x, float y, float twipsPerKnot);
 // The values after one step. The speed stays within 0 and the outer ring,
 // as far as the pointer reaches; a turn gives 0 to 359 (360 + 1 is 1).
 Shown stepped(Shown shown, Step step, std::int16_t scaleKnots);
+// Whether a step turns rather than changes the speed.
+bool turns(Step step);
 // A heading turned by a step; a change of speed leaves it as it is.
 std::int16_t turned(std::int16_t heading, Step step);
 

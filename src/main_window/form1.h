@@ -46,6 +46,11 @@ public:
     void Heure_Click(std::int16_t Index);
     void Raz_Click(std::int16_t Index);
     void Aide_Click();
+    // Keys on the focused boat, current and wind: exact steps of what their
+    // readouts show (Qt's key code, modifier mask).
+    void Vb_KeyDown(int KeyCode, int Shift);
+    void Vc_KeyDown(int KeyCode, int Shift);
+    void Lv1_KeyDown(int KeyCode, int Shift);
     void Quitter_Click();
     // Marks the scale button Index as the chosen one for assistive
     // technology, as its colour marks it on screen.
@@ -113,6 +118,16 @@ private:
     void designReadouts();
     void designHourPanel();
     void designDrawingOrder();
+    void designKeyboard();
+    void moveSpot(toolkit::Shape& spot, float& vectorX, float& vectorY, float x, float y);
+    // What a screen reader hears of the results (spoken_results.cpp).
+    void describeResults();
+    QString spotInWords(const toolkit::Shape& spot) const;
+    QString readoutInWords(const toolkit::Shape& spot) const;
+    QString windInWords() const;
+    void sayHour(int Index);
+    void sayScale(int Index);
+    void stepSpot(toolkit::Shape& spot, float& vectorX, float& vectorY, std::int16_t heading, int KeyCode, int Shift);
 
     void CalculVectorTriangle();
     void CalculWind();

@@ -6,6 +6,17 @@ namespace {
 constexpr std::int16_t LeftButtonAlone = 1;
 } // namespace
 
+// A spot's vector set, and the spot moved there at once.
+void Form1::moveSpot(toolkit::Shape& spot, float& vectorX, float& vectorY, float x, float y)
+{
+    const DiagramState& s = state_;
+    const double w = spot.width();
+    vectorX = x;
+    spot.setLeft(static_cast<float>(spotEdge(s.CenterX, x, w)));
+    vectorY = y;
+    spot.setTop(static_cast<float>(spotEdge(s.CenterY, y, w)));
+}
+
 // Dragging has no start and no end: each move is judged where it lands. With
 // the left button alone, inside the circle, it moves the boat spot if it is
 // on it, else the current spot if on that, else sets the wind.
@@ -21,14 +32,10 @@ void Form1::form_MouseMove(std::int16_t Button, std::int16_t /*Shift*/, float X,
         return;
 
     const auto drag = [&](toolkit::Shape& spot, float& vectorX, float& vectorY) {
-        const double w = spot.width();
-        if (s.SpotHit || farFromSpot(x, y, vectorX, vectorY, w))
+        if (s.SpotHit || farFromSpot(x, y, vectorX, vectorY, spot.width()))
             return;
         s.SpotHit = true;
-        vectorX = x;
-        spot.setLeft(static_cast<float>(spotEdge(s.CenterX, x, w)));
-        vectorY = y;
-        spot.setTop(static_cast<float>(spotEdge(s.CenterY, y, w)));
+        moveSpot(spot, vectorX, vectorY, x, y);
         Calcul();
     };
     drag(Vb, s.BoatX, s.BoatY);

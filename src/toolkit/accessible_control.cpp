@@ -1,5 +1,6 @@
 #include "toolkit/accessible_control.h"
 
+#include "toolkit/announcement.h"
 #include "toolkit/light_control.h"
 #include "toolkit/window.h"
 
@@ -16,6 +17,8 @@ QString AccessibleControl::text(QAccessible::Text kind) const
 {
     switch (kind) {
     case QAccessible::Name:
+        if (const QString* announced = announcedBy(this))
+            return *announced;
         return control_.accessibleName().isEmpty() ? control_.accessibleText() : control_.accessibleName();
     case QAccessible::Description:
         return control_.accessibleDescription();
@@ -37,6 +40,8 @@ QAccessible::State AccessibleControl::state() const
     QAccessible::State state;
     state.invisible = !control_.readable();
     state.readOnly = control_.accessibleRole() == QAccessible::StaticText;
+    state.focusable = control_.tabStop();
+    state.focused = control_.hasFocus();
     return state;
 }
 

@@ -91,4 +91,11 @@ QAccessibleInterface* AccessibleWindow::childAt(int x, int y) const
     return nullptr;
 }
 
+// A windowless control with the focus is where the window's focus lies.
+QAccessibleInterface* AccessibleWindow::focusChild() const
+{
+    const LightControl* focused = toolkitWindow().focusedControl();
+    return focused && focused->hasFocus() ? focused->accessible() : QAccessibleWidget::focusChild();
+}
+
 } // namespace toolkit

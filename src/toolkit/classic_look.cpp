@@ -33,27 +33,51 @@ void paintClassicButton(QPainter& painter, const QRect& box, const ButtonState& 
                             state.text);
 }
 
+namespace {
+// A box's edges on whole device pixels, and the width of a one-pixel line
+// there, as the focus is drawn.
+struct DeviceEdges {
+    int left, top, right, bottom, dot;
+    QTransform toLogical;
+};
+
+DeviceEdges deviceEdges(const QPainter& painter, const QRectF& box)
+{
+    const QTransform toDevice = painter.deviceTransform();
+    const QRectF device = toDevice.mapRect(box);
+    return {static_cast<int>(std::lround(device.left())), static_cast<int>(std::lround(device.top())),
+            static_cast<int>(std::lround(device.right())), static_cast<int>(std::lround(device.bottom())),
+            static_cast<int>(std::lround(deviceLineWidth(painter, 1) * toDevice.m11())), toDevice.inverted()};
+}
+
+// One-pixel dots along the edges, `period` device pixels apart: as far
+// apart as they are wide gives a solid line.
+void paintDots(QPainter& painter, const DeviceEdges& edges, int period, const QColor& colour)
+{
+    const int dot = edges.dot;
+    const auto dotAt = [&](int x, int y) { painter.fillRect(edges.toLogical.mapRect(QRectF(x, y, dot, dot)), colour); };
+    for (int x = edges.left; x + dot <= edges.right; x += period) {
+        dotAt(x, edges.top);
+        dotAt(x, edges.bottom - dot);
+    }
+    for (int y = edges.top; y + dot <= edges.bottom; y += period) {
+        dotAt(edges.left, y);
+        dotAt(edges.right - dot, y);
+    }
+}
+} // namespace
+
 void paintFocusRectangle(QPainter& painter, const QRectF& box, const QColor& colour)
 {
-    // Worked out in device pixels, where the dots alternate, each as wide
-    // as a one-pixel line.
-    const QTransform toDevice = painter.deviceTransform();
-    const QTransform toLogical = toDevice.inverted();
-    const QRectF device = toDevice.mapRect(box);
-    const int left = static_cast<int>(std::lround(device.left()));
-    const int top = static_cast<int>(std::lround(device.top()));
-    const int right = static_cast<int>(std::lround(device.right()));
-    const int bottom = static_cast<int>(std::lround(device.bottom()));
-    const int dot = static_cast<int>(std::lround(deviceLineWidth(painter, 1) * toDevice.m11()));
-    const auto dotAt = [&](int x, int y) { painter.fillRect(toLogical.mapRect(QRectF(x, y, dot, dot)), colour); };
-    for (int x = left; x + dot <= right; x += 2 * dot) {
-        dotAt(x, top);
-        dotAt(x, bottom - dot);
-    }
-    for (int y = top; y + dot <= bottom; y += 2 * dot) {
-        dotAt(left, y);
-        dotAt(right - dot, y);
-    }
+    const DeviceEdges edges = deviceEdges(painter, box);
+    paintDots(painter, edges, 2 * edges.dot, colour);
+}
+
+void paintFocusRing(QPainter& painter, const QRectF& box)
+{
+    const DeviceEdges edges = deviceEdges(painter, box);
+    paintDots(painter, edges, edges.dot, Qt::white);
+    paintDots(painter, edges, 2 * edges.dot, Qt::black);
 }
 
 } // namespace toolkit

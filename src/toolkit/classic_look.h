@@ -27,5 +27,8 @@ void paintClassicButton(QPainter& painter, const QRect& box, const ButtonState& 
 // The keyboard focus: every other pixel of a one-pixel rectangle lying just
 // inside `box`, on whole device pixels.
 void paintFocusRectangle(QPainter& painter, const QRectF& box, const QColor& colour);
+// The same dots, black on a white line, for a focus shown on a surface of
+// any colour.
+void paintFocusRing(QPainter& painter, const QRectF& box);
 
 } // namespace toolkit

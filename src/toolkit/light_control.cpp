@@ -24,7 +24,7 @@ void LightControl::setVisible(bool visible)
         return;
     const bool wasReadable = readable();
     visible_ = visible;
-    invalidate(paintedArea());
+    invalidate(repaintedArea());
     if (QAccessible::isActive() && readable() != wasReadable)
         announce(visible ? QAccessible::ObjectShow : QAccessible::ObjectHide);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/event_handler.h"
+
 #include <QAccessible>
 #include <QRectF>
 #include <QRegion>
@@ -39,12 +41,27 @@ public:
     // it changes is marked for repainting in this frame.
     virtual void settle() {}
 
+    // The keyboard, for a control its window has as a tab stop: whether it
+    // has the focus, where that is shown, and the keys pressed meanwhile
+    // (Qt's key code, and the modifier mask: 1 shift, 2 control, 4 alt).
+    bool hasFocus() const;
+    // Makes it a tab stop of its window, at that place in the tab order.
+    void setTabPosition(int tabPosition);
+    bool tabStop() const { return tabStop_; }
+    virtual QRectF focusArea() const { return paintedArea(); }
+    // Where the focus is drawn around it, clear of what it surrounds.
+    QRectF focusRing() const { return focusArea().adjusted(-2, -2, 2, 2); }
+    EventHandler<int, int> onKeyDown;
+
     // What assistive technology reads. A shape or a line is read only once
     // it has a name; a label is read by its text.
     const QString& accessibleName() const { return accessibleName_; }
     void setAccessibleName(const QString& name);
-    const QString& accessibleDescription() const { return accessibleDescription_; }
+    QString accessibleDescription() const { return describe_ ? describe_() : accessibleDescription_; }
     void setAccessibleDescription(const QString& description);
+    // A description worked out each time it is read, for what changes too
+    // often to be written on every change.
+    void describeBy(std::function<QString()> describe) { describe_ = std::move(describe); }
     virtual QAccessible::Role accessibleRole() const { return QAccessible::Graphic; }
     // The text shown, each line break as a line feed; empty for a figure.
     virtual QString accessibleText() const { return {}; }
@@ -70,12 +87,14 @@ protected:
             property = value;
             return;
         }
-        const QRectF before = paintedArea();
+        const QRectF before = repaintedArea();
         property = value;
-        invalidate(before | paintedArea());
+        invalidate(before | repaintedArea());
     }
 
     void invalidate(const QRectF& area);
+    // What it paints, and its focus while it has it.
+    QRectF repaintedArea() const { return hasFocus() ? paintedArea() | focusRing() : paintedArea(); }
     void invalidateWholePixels(const QRect& pixels);
     // Tells assistive technology, when any listens, that the text changed.
     void announceTextChange(const QString& before) const;
@@ -94,8 +113,10 @@ private:
 
     Window& owner_;
     bool visible_ = true;
+    bool tabStop_ = false;
     QString accessibleName_;
     QString accessibleDescription_;
+    std::function<QString()> describe_;
     mutable QAccessible::Id accessibleId_ = 0;
 };
 

@@ -46,4 +46,11 @@ QRectF Line::paintedArea() const
     return QRectF(pixelPoint(x1_, y1_), pixelPoint(x2_, y2_)).normalized().adjusted(-margin, -margin, margin, margin);
 }
 
+QRectF Line::focusArea() const
+{
+    constexpr double half = 6;
+    const QPointF end = pixelPoint(x2_, y2_);
+    return {end.x() - half, end.y() - half, 2 * half, 2 * half};
+}
+
 } // namespace toolkit

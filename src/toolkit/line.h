@@ -32,6 +32,8 @@ public:
 
     void paint(QPainter& painter, const QRegion& exposed) const override;
     QRectF paintedArea() const override;
+    // A line's focus is shown around its far end.
+    QRectF focusArea() const override;
 
 private:
     float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;

@@ -231,6 +231,7 @@ void Window::paintEvent(QPaintEvent* event)
     for (const LightControl* control : backToFront_)
         if (control->visible() && exposed.intersects(control->paintedArea().toAlignedRect()))
             control->paint(painter, exposed);
+    paintFocus(painter);
 }
 
 // Framing a window moves it, and by then Qt knows the frame.

@@ -74,6 +74,11 @@ public:
     // LightControl::settle); a frame is already due when it asks.
     void settleBeforeNextFrame(LightControl* control) { unsettled_.push_back(control); }
     void adoptTabStop(QWidget* control, int tabPosition);
+    // A windowless control that takes the keyboard focus in its turn among
+    // the buttons, by tab position (see window_focus.cpp).
+    void adoptTabStop(LightControl* control, int tabPosition) { windowlessStops_[tabPosition] = control; }
+    LightControl* focusedControl() const { return focused_; }
+    void focusControl(LightControl* control, Qt::FocusReason reason);
     void joinOptionGroup(OptionButton* button) { optionButtons_.push_back(button); }
     // A windowless control joins its window as it is made, and leaves it as
     // it goes.
@@ -86,10 +91,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void forgetUnsettled(const LightControl* control);
     void chainTabOrder();
+    struct TabStop;
+    std::vector<TabStop> tabCycle() const;
+    void showFocusOf(const LightControl* control);
+    void paintFocus(QPainter& painter) const;
     int frameHeight() const;
     void makeRoomForChanges();
     void handChangesToQt();
@@ -106,6 +119,8 @@ private:
     std::vector<QRect> changed_;
     std::vector<OptionButton*> optionButtons_;
     std::map<int, QWidget*> tabStops_;
+    std::map<int, LightControl*> windowlessStops_;
+    LightControl* focused_ = nullptr; // while the window itself has the focus
 
     // An outer height in pixels, asked for before the window had a frame.
     std::optional<int> unframedOuterHeight_;

@@ -14,6 +14,9 @@ void Window::release(const LightControl* control)
 {
     backToFront_.erase(std::remove(backToFront_.begin(), backToFront_.end(), control), backToFront_.end());
     forgetUnsettled(control);
+    std::erase_if(windowlessStops_, [&](const auto& stop) { return stop.second == control; });
+    if (focused_ == control)
+        focused_ = nullptr;
 }
 
 void Window::setDrawingOrder(const std::vector<const LightControl*>& frontFirst)

@@ -39,7 +39,7 @@ TEST(Accessibility, EveryShownTextSpotAndButtonIsAChildInReadingOrderUnderItsOwn
         EXPECT_LE(std::pair(previous.top(), previous.left()), std::pair(at.top(), at.left())) << i;
         previous = at;
     }
-    for (const char* spot : {"bateau", "courant", "route fond", "courant moyen", "route fond moyenne"})
+    for (const char* spot : {"bateau", "courant", "vent", "route fond", "courant moyen", "route fond moyenne"})
         EXPECT_EQ((named[{QAccessible::Graphic, QString::fromUtf8(spot)}]), 1) << spot;
     for (const char* caption : {"5", "10", "15", "20", "Exit", "Aide"})
         EXPECT_EQ((named[{QAccessible::Button, QString::fromUtf8(caption)}]), 1) << caption;
@@ -60,7 +60,7 @@ TEST(Accessibility, EveryShownTextSpotAndButtonIsAChildInReadingOrderUnderItsOwn
         const QRect box = toolkit::wholePixelRect(label->left(), label->top(), label->width(), label->height());
         EXPECT_EQ(read->rect(), box.translated(form.mapToGlobal(QPoint(0, 0)))) << label->caption().toStdString();
     }
-    EXPECT_EQ(window->childCount(), labels + 5 + 54);
+    EXPECT_EQ(window->childCount(), labels + 6 + 54);
 }
 
 TEST(Accessibility, HourButtonsAreReadWithTheirRowAndColoursAreToldInWords)

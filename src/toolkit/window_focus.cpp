@@ -1,0 +1,132 @@
+// The keyboard focus among a window's buttons and its windowless controls.
+// Qt knows only widgets, so while a windowless control has the focus the
+// window itself holds Qt's, and hands the keys on to the control. One tab
+// cycle runs through both kinds by tab position.
+#include "toolkit/classic_look.h"
+#include "toolkit/light_control.h"
+#include "toolkit/window.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace toolkit {
+
+struct Window::TabStop {
+    QWidget* button;
+    LightControl* control;
+
+    bool takesFocus(const QWidget& window) const
+    {
+        if (control)
+            return control->visible();
+        return (button->focusPolicy() & Qt::TabFocus) && button->isVisibleTo(&window) && button->isEnabled();
+    }
+};
+
+void LightControl::setTabPosition(int tabPosition)
+{
+    tabStop_ = true;
+    owner_.adoptTabStop(this, tabPosition);
+}
+
+std::vector<Window::TabStop> Window::tabCycle() const
+{
+    std::map<int, TabStop> byPosition;
+    for (const auto& [position, button] : tabStops_)
+        byPosition[position] = {button, nullptr};
+    for (const auto& [position, control] : windowlessStops_)
+        byPosition[position] = {nullptr, control};
+    std::vector<TabStop> cycle;
+    for (const auto& [position, stop] : byPosition)
+        cycle.push_back(stop);
+    return cycle;
+}
+
+bool Window::focusNextPrevChild(bool next)
+{
+    if (windowlessStops_.empty())
+        return QWidget::focusNextPrevChild(next);
+    const std::vector<TabStop> cycle = tabCycle();
+    const auto here = std::find_if(cycle.begin(), cycle.end(), [&](const TabStop& stop) {
+        return stop.control ? stop.control == focused_ && hasFocus() : stop.button == focusWidget();
+    });
+    if (here == cycle.end())
+        return QWidget::focusNextPrevChild(next);
+    const auto size = static_cast<std::ptrdiff_t>(cycle.size());
+    std::ptrdiff_t index = here - cycle.begin();
+    for (std::ptrdiff_t step = 1; step < size; ++step) {
+        const TabStop& stop = cycle[static_cast<std::size_t>(((index + (next ? step : -step)) % size + size) % size)];
+        if (!stop.takesFocus(*this))
+            continue;
+        const Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+        if (stop.control)
+            focusControl(stop.control, reason);
+        else
+            stop.button->setFocus(reason);
+        return true;
+    }
+    return true;
+}
+
+bool LightControl::hasFocus() const { return window().focusedControl() == this && window().hasFocus(); }
+
+void Window::focusControl(LightControl* control, Qt::FocusReason reason)
+{
+    if (control == focused_ && hasFocus())
+        return;
+    LightControl* before = focused_;
+    focused_ = control;
+    if (!hasFocus())
+        setFocus(reason);
+    showFocusOf(before);
+    showFocusOf(control);
+    if (control && QAccessible::isActive()) {
+        QAccessibleEvent focus(control->accessible(), QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void Window::keyPressEvent(QKeyEvent* event)
+{
+    if (!focused_ || !hasFocus() || !focused_->onKeyDown) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    focused_->onKeyDown(event->key(), (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+                                          | (modifiers & Qt::AltModifier ? 4 : 0));
+}
+
+void Window::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    showFocusOf(focused_);
+}
+
+// A button taking the focus takes it from the windowless control too; the
+// window merely going to the background keeps it for its return.
+void Window::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    const LightControl* had = focused_;
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        focused_ = nullptr;
+    showFocusOf(had);
+}
+
+void Window::showFocusOf(const LightControl* control)
+{
+    if (control)
+        invalidatePixels(control->focusRing());
+}
+
+void Window::paintFocus(QPainter& painter) const
+{
+    if (focused_ && hasFocus() && focused_->visible())
+        paintFocusRing(painter, focused_->focusRing());
+}
+
+} // namespace toolkit
