@@ -1,6 +1,5 @@
 #include "toolkit/accessible_button.h"
 
-#include "toolkit/announcement.h"
 #include "toolkit/light_control.h"
 #include "toolkit/option_button.h"
 
@@ -25,8 +24,6 @@ QAccessibleInterface* AccessibleButton::label() const
 
 QString AccessibleButton::text(QAccessible::Text kind) const
 {
-    if (const QString* announced = announcedBy(this); announced && kind == QAccessible::Name)
-        return *announced;
     if (kind == QAccessible::Name)
         return widget()->accessibleName().isEmpty() ? button().text() : widget()->accessibleName();
     if (kind == QAccessible::Description && widget()->accessibleDescription().isEmpty())

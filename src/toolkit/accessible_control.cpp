@@ -1,6 +1,5 @@
 #include "toolkit/accessible_control.h"
 
-#include "toolkit/announcement.h"
 #include "toolkit/light_control.h"
 #include "toolkit/window.h"
 
@@ -17,8 +16,6 @@ QString AccessibleControl::text(QAccessible::Text kind) const
 {
     switch (kind) {
     case QAccessible::Name:
-        if (const QString* announced = announcedBy(this))
-            return *announced;
         return control_.accessibleName().isEmpty() ? control_.accessibleText() : control_.accessibleName();
     case QAccessible::Description:
         return control_.accessibleDescription();

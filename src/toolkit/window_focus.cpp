@@ -125,8 +125,11 @@ void Window::showFocusOf(const LightControl* control)
 
 void Window::paintFocus(QPainter& painter) const
 {
-    if (focused_ && hasFocus() && focused_->visible())
-        paintFocusRing(painter, focused_->focusRing());
+    if (!focused_ || !hasFocus() || !focused_->visible())
+        return;
+    // Whole device pixels, each exactly black or white.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    paintFocusRing(painter, focused_->focusRing());
 }
 
 } // namespace toolkit

@@ -128,4 +128,29 @@ TEST_F(ClassicLook, OnePixelBordersAreWholeDeviceLinesWithNoFringe)
                  form.COG.backColor()});
 }
 
+TEST_F(ClassicLook, AFocusedSpotIsRingedInBlackDotsOnAWhiteLineAndNoFocusChangesNoPixel)
+{
+    SCOPED_TRACE(ratio);
+    const QImage before = shown(); // the focus on the scale button
+    for (toolkit::LightControl* spot : std::initializer_list<toolkit::LightControl*>{&form.Vb, &form.Lv1}) {
+        form.focusControl(spot, Qt::TabFocusReason);
+        const QImage ringed = shown();
+        const QRectF area = QTransform::fromScale(ratio, ratio).mapRect(spot->focusRing());
+        const QRect ring(QPoint(static_cast<int>(std::lround(area.left())), static_cast<int>(std::lround(area.top()))),
+                         QPoint(static_cast<int>(std::lround(area.right())) - 1,
+                                static_cast<int>(std::lround(area.bottom())) - 1));
+        const QRect inside = ring.adjusted(line, line, -line, -line);
+        const QRect button = device(form.Cinq(1).geometry()); // where the button's own focus went
+        for (int y = 0; y < ringed.height(); ++y)
+            for (int x = 0; x < ringed.width(); ++x)
+                if (ringed.pixel(x, y) != before.pixel(x, y) && !button.contains(x, y))
+                    ASSERT_TRUE(ring.contains(x, y) && !inside.contains(x, y)) << x << "," << y;
+        // Along the top: a dot of black, a dot of white, and so on.
+        for (int x = ring.left(); x + line <= ring.right(); ++x)
+            EXPECT_EQ(ringed.pixelColor(x, ring.top()), ((x - ring.left()) / line) % 2 ? Qt::white : Qt::black) << x;
+    }
+    form.Cinq(1).setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(shown(), before);
+}
+
 } // namespace
