@@ -1,6 +1,7 @@
 #include "toolkit/accessible_button.h"
 
 #include "toolkit/light_control.h"
+#include "toolkit/native_button.h"
 #include "toolkit/option_button.h"
 
 #include <QAbstractButton>
@@ -26,9 +27,13 @@ QString AccessibleButton::text(QAccessible::Text kind) const
 {
     if (kind == QAccessible::Name)
         return widget()->accessibleName().isEmpty() ? button().text() : widget()->accessibleName();
-    if (kind == QAccessible::Description && widget()->accessibleDescription().isEmpty())
+    if (kind == QAccessible::Description) {
+        const auto* described = dynamic_cast<const ButtonDescription*>(widget());
+        if (described && !described->accessibleDescription().isEmpty())
+            return described->accessibleDescription();
         if (QAccessibleInterface* labelling = label())
             return labelling->text(QAccessible::Name);
+    }
     return QAccessibleWidget::text(kind);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QScopeGuard>
 
 #include <gtest/gtest.h>
 
@@ -37,15 +38,23 @@ std::vector<QAccessible::Event> typesFrom(const toolkit::LightControl& control, 
     return types;
 }
 
-TEST(AccessibilityActive, ChangedTextsShownControlsAndWarningsAreAnnouncedAndNothingElse)
+// Whether Qt found the accessibility bus, which takes it a moment.
+testing::AssertionResult screenReaderListening()
 {
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        GTEST_SKIP() << "Qt has no accessibility on the offscreen platform";
     QElapsedTimer waited;
     waited.start();
     while (!QAccessible::isActive() && waited.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    ASSERT_TRUE(QAccessible::isActive()) << "no accessibility bus answered on " << QGuiApplication::platformName().toStdString();
+    if (QAccessible::isActive())
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "no accessibility bus answered on " << QGuiApplication::platformName().toStdString();
+}
+
+TEST(AccessibilityActive, ChangedTextsShownControlsAndWarningsAreAnnouncedAndNothingElse)
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        GTEST_SKIP() << "Qt has no accessibility on the offscreen platform";
+    ASSERT_TRUE(screenReaderListening());
     const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(&record);
     StartedTool tool;
     Form1& form = tool.form();
@@ -70,6 +79,76 @@ TEST(AccessibilityActive, ChangedTextsShownControlsAndWarningsAreAnnouncedAndNot
     form.Calcul();
     EXPECT_EQ(std::ranges::count(typesFrom(form.Vent), QAccessible::DescriptionChanged), 1);
     QAccessible::installUpdateHandler(previous);
+}
+
+// What the notifications said, as a screen reader reads each when shown.
+std::vector<QString> notified;
+std::vector<QAccessible::Event> scaleEvents;
+Form1* watched = nullptr;
+
+void recordSpoken(QAccessibleEvent* event)
+{
+    QAccessibleInterface* source = event->accessibleInterface();
+    if (event->type() == QAccessible::ObjectShow && source && source->role() == QAccessible::Notification)
+        notified.push_back(source->text(QAccessible::Name));
+    for (int i = 0; watched && i < watched->Cinq.size(); ++i)
+        if (source == readerOf(watched->Cinq(i)))
+            scaleEvents.push_back(event->type());
+}
+
+TEST(AccessibilityActive, EachKeyAndClickSaysOnceWhatItChangedInWords)
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        GTEST_SKIP() << "Qt has no accessibility on the offscreen platform";
+    ASSERT_TRUE(screenReaderListening());
+    StartedTool tool;
+    Form1& form = tool.form();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(&recordSpoken);
+    watched = &form;
+    const auto restore = qScopeGuard([&] {
+        watched = nullptr;
+        QAccessible::installUpdateHandler(previous);
+    });
+    const auto said = [&] {
+        std::vector<QString> all;
+        std::swap(all, notified);
+        return all;
+    };
+
+    form.focusControl(&form.Vb, Qt::TabFocusReason);
+    EXPECT_EQ(form.Vb.accessible()->text(QAccessible::Description), QString::fromUtf8("7,1 nœuds, 315 degrés"));
+    said();
+    for (int i = 0; i < 10; ++i) // as a key held down repeats
+        QTest::keyClick(&form, Qt::Key_Up);
+    const std::vector<QString> steps = said();
+    ASSERT_EQ(steps.size(), 10u) << "one announcement a step";
+    EXPECT_EQ(steps.back(), QString::fromUtf8("bateau, 8,1 nœuds, 315 degrés. route fond, ")
+                                + QString(form.COG.caption()).replace(QStringLiteral("n  "), QStringLiteral(" nœuds, "))
+                                      .replace(QChar(0x00B0), QStringLiteral(" degrés")));
+
+    tool.state().WindX = tool.state().BoatX; // head to wind: the warning and the VMG are said too
+    tool.state().WindY = tool.state().BoatY;
+    form.Calcul();
+    form.focusControl(&form.Lv1, Qt::TabFocusReason);
+    QTest::keyClick(&form, Qt::Key_Right);
+    const std::vector<QString> wind = said();
+    ASSERT_EQ(wind.size(), 1u);
+    EXPECT_TRUE(wind.front().startsWith(QStringLiteral("vent, 316 degrés, angle au bateau 1 degrés, angle du vent au bateau "
+                                                       "inférieur à 45°, Vmg ")))
+        << wind.front().toStdString();
+
+    form.Heure(2).click();
+    EXPECT_EQ(said(), std::vector{QStringLiteral("heure 3 enregistrée, ") + form.Vc.accessible()->text(QAccessible::Description)});
+    form.Raz(2).click();
+    EXPECT_EQ(said(), std::vector{QStringLiteral("heure 3 effacée")});
+    scaleEvents.clear();
+    form.Cinq(2).click();
+    EXPECT_EQ(said(), std::vector{QString::fromUtf8("échelle 15 nœuds choisie")});
+    EXPECT_EQ(std::ranges::count(scaleEvents, QAccessible::DescriptionChanged), 0)
+        << "a screen reader refuses the object Qt sends in place of the text";
+    EXPECT_EQ(readerOf(form.Cinq(2))->text(QAccessible::Description), QString::fromUtf8("échelle choisie"));
 }
 
 } // namespace
