@@ -15,11 +15,11 @@ flags=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@")
 echo "== device pixel ratio 1"
 QT_SCALE_FACTOR=1 "$build/bench/loxane_bench" "${flags[@]}"
 echo "== device pixel ratio 2"
-QT_SCALE_FACTOR=2 "$build/bench/loxane_bench" --benchmark_filter='Drag|Repaint' "${flags[@]}"
+QT_SCALE_FACTOR=2 "$build/bench/loxane_bench" --benchmark_filter='Drag|Repaint|KeyStep' "${flags[@]}"
 for accessibility in inactive active listened; do
     echo "== X11, accessibility $accessibility"
     LOXANE_ACCESSIBILITY=$accessibility "$here/../scripts/accessibility-session.sh" "$build/bench/loxane_bench" \
-        --benchmark_filter=DragStep "${flags[@]}"
+        --benchmark_filter='DragStep|KeyStep|KeyAnnouncement' "${flags[@]}"
 done
 echo "== start-up"
 "$here/startup_vs_qt.sh" "$build"

@@ -2,7 +2,8 @@
 // own event loop: every hour recorded and erased 100 times, the help window
 // opened and closed 1,000 times, 1,000 changes of scale, 10,000 drag steps
 // of the boat, the current and the wind measured after 10,000 more that
-// fill Qt's glyph cache, and Exit with the help window open. Every step goes
+// fill Qt's glyph cache, a key held on the boat for 10 s at 30 repeats a
+// second, and Exit with the help window open. Every step goes
 // through Qt's event dispatch and the invariant checker, which also counts
 // the top-level windows. Nothing may grow with use: the heap in use after
 // all the repetitions of each must be what it was after the first ten. In a
@@ -30,6 +31,7 @@ constexpr int DragSteps = 10000;
 constexpr int HourCycles = 100;
 constexpr int HelpCycles = 1000;
 constexpr int ScaleChanges = 1000;
+constexpr int HeldKeyRepeats = 300;
 // The repetitions after which every cache Qt fills on first use is full.
 constexpr int Warmup = 10;
 // What the heap in use may wander by: Qt keeps a few small blocks whose size
@@ -64,6 +66,11 @@ public:
                 step(ScaleClick{change % 4});
         });
         steadyHeap("drag steps", DragSteps, [this](int count) { drag(count); });
+        form_.activateWindow();
+        QTest::qWaitForWindowActive(&form_);
+        form_.focusControl(&form_.Vb, Qt::TabFocusReason);
+        holdKey(HeldKeyRepeats - Warmup); // every heading it passes drawn once
+        steadyHeap("held key repeats", HeldKeyRepeats, [this](int count) { holdKey(count); });
         step(ScaleClick{2});
         step(HelpClick{});
         std::printf("%d steps, %d broke an invariant; Exit with the help window open\n", steps_, failures_);
@@ -97,6 +104,23 @@ private:
         dragAround(Dragged::Boat, boat);
         dragAround(Dragged::Current, current);
         dragAround(Dragged::Wind, count - boat - current);
+    }
+
+    // A key held down on the focused boat, each repeat followed by what the
+    // event loop does before the next. It turns the boat one way, then back:
+    // the lines' kept pixels follow their extents, so the heap is compared
+    // with the boat pointing the same way, once the turn has come round
+    // (after the first ten, and after the last ten of 290 more).
+    void holdKey(int count)
+    {
+        constexpr int Round = HeldKeyRepeats - Warmup;
+        for (int i = 0; i < count; ++i, ++heldRepeats_) {
+            const float boatX = s_.BoatX;
+            QTest::keyClick(&form_, heldRepeats_ % Round < Round / 2 ? Qt::Key_Right : Qt::Key_Left);
+            QCoreApplication::processEvents();
+            if (s_.BoatX == boatX)
+                fail(QStringLiteral("a held key left the boat where it was"));
+        }
     }
 
     void step(const DiagramEvent& event)
@@ -170,6 +194,7 @@ private:
     DiagramState& s_;
     InvariantChecker checker_;
     int steps_ = 0;
+    int heldRepeats_ = 0;
     int failures_ = 0;
 };
 
