@@ -47,12 +47,16 @@ e2e_start_accessibility_bus() {
 # Starts the tool, with the environment changes given after it, and waits
 # for its main window; E2E_WINDOW is its X id and E2E_TITLE its caption. The
 # version comes from the build of $E2E_BUILD, by default the binary's own.
+# The locale is LC_ALL=$E2E_LOCALE, French by default; with E2E_LOCALE set
+# but empty, no locale variable is set but those given.
 e2e_start_tool() {
     local binary=$1
     shift
     use_version_of_build "${E2E_BUILD:-$binary}"
     E2E_TITLE=$LOXANE_TITLE
-    env "$@" LC_ALL="${E2E_LOCALE:-fr_FR.UTF-8}" "$binary" >"$E2E_WORK/tool.log" 2>&1 &
+    local locale=(-u LC_ALL -u LC_CTYPE -u LC_NUMERIC -u LC_MESSAGES -u LANG -u LANGUAGE)
+    [[ -z ${E2E_LOCALE-fr_FR.UTF-8} ]] || locale=(LC_ALL="${E2E_LOCALE-fr_FR.UTF-8}")
+    env "${locale[@]}" "$@" "$binary" >"$E2E_WORK/tool.log" 2>&1 &
     E2E_TOOL_PID=$!
     E2E_PIDS+=($E2E_TOOL_PID)
     E2E_WINDOW=$(wait_for_window "$E2E_TOOL_PID") || {

@@ -1,3 +1,4 @@
+#include "app/character_type.h"
 #include "app/entree.h"
 #include "app/platform_search.h"
 #include "toolkit/wayland_session.h"
@@ -65,6 +66,7 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 
 int main(int, char* argv[])
 {
+    keepCharacterTypeUtf8();
     qtHandler = qInstallMessageHandler(handleMessage);
     toolkit::passWaylandMessagesThroughQt();
     // The tool takes no command line: Qt sees the program name and the
