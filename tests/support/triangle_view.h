@@ -3,6 +3,7 @@
 #include "diagram/diagram_state.h"
 #include "main_window/form1.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -20,12 +21,18 @@ struct TriangleView {
 inline TriangleView triangleView(const Form1& form, const DiagramState& state)
 {
     TriangleView view;
+    // Value by value: GCC 12's optimiser mistakes a vector grown by a whole
+    // list for an overflow (-Wstringop-overflow, a false alarm).
+    const auto keep = [&view](std::initializer_list<float> values) {
+        for (float value : values)
+            view.geometry.push_back(value);
+    };
     for (const toolkit::Shape* spot : {&form.Vb, &form.Vc, &form.Vf})
-        view.geometry.insert(view.geometry.end(), {spot->left(), spot->top()});
+        keep({spot->left(), spot->top()});
     for (const toolkit::Label* tag : {&form.Boat, &form.Flux})
-        view.geometry.insert(view.geometry.end(), {tag->left(), tag->top()});
+        keep({tag->left(), tag->top()});
     for (const toolkit::Line* line : {&form.Lb, &form.Lc, &form.Lf}) {
-        view.geometry.insert(view.geometry.end(), {line->x1(), line->y1(), line->x2(), line->y2()});
+        keep({line->x1(), line->y1(), line->x2(), line->y2()});
         view.linesVisible.push_back(line->visible());
     }
     for (const QString& text : {form.COG.caption(), form.Flow.caption(), form.Sail.caption(), state.SegmentText})
