@@ -1,6 +1,7 @@
 #include "toolkit/wayland_session.h"
 
 #include <QGuiApplication>
+#include <QtGui/qguiapplication_platform.h>
 #include <QLoggingCategory>
 #include <QWidget>
 #include <QWindow>
@@ -17,28 +18,51 @@ namespace toolkit {
 namespace {
 constexpr Qt::WindowStates LargerThanFixed = Qt::WindowMaximized | Qt::WindowFullScreen;
 
-bool offersGlobal(const char* interface)
+struct GlobalSearch {
+    const char* interface;
+    bool found = false;
+};
+
+// Asks the compositor for its globals, on a queue of the question's own.
+bool listsGlobal(wl_display* display, const char* interface)
 {
-    wl_display* display = wl_display_connect(nullptr);
-    if (!display)
-        return false;
-    struct Search {
-        const char* interface;
-        bool found = false;
-    } search{interface};
+    GlobalSearch search{interface};
     static const wl_registry_listener listener = {
         [](void* data, wl_registry*, uint32_t, const char* name, uint32_t) {
-            auto* search = static_cast<Search*>(data);
+            auto* search = static_cast<GlobalSearch*>(data);
             search->found = search->found || std::strcmp(name, search->interface) == 0;
         },
         [](void*, wl_registry*, uint32_t) {},
     };
-    wl_registry* registry = wl_display_get_registry(display);
+    wl_event_queue* queue = wl_display_create_queue(display);
+    auto* asker = static_cast<wl_display*>(wl_proxy_create_wrapper(display));
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(asker), queue);
+    wl_registry* registry = wl_display_get_registry(asker);
     wl_registry_add_listener(registry, &listener, &search);
-    wl_display_roundtrip(display);
+    wl_display_roundtrip_queue(display, queue);
     wl_registry_destroy(registry);
-    wl_display_disconnect(display);
+    wl_proxy_wrapper_destroy(asker);
+    wl_event_queue_destroy(queue);
     return search.found;
+}
+
+// Qt from 6.5 on lends its own connection to the compositor
+// (QNativeInterface::QWaylandApplication); older Qt keeps it to itself, and
+// the question goes on a connection of its own. The one place where the
+// toolkit depends on Qt's version.
+bool offersGlobal(const char* interface)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    const auto* qt = qGuiApp->nativeInterface<QNativeInterface::QWaylandApplication>();
+    return qt && qt->display() && listsGlobal(qt->display(), interface);
+#else
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return false;
+    const bool found = listsGlobal(display, interface);
+    wl_display_disconnect(display);
+    return found;
+#endif
 }
 } // namespace
 

@@ -16,7 +16,8 @@ bool onWayland();
 void passWaylandMessagesThroughQt();
 
 // Whether the compositor lets a program bring one of its windows to the
-// front (xdg_activation_v1). Asked once, on a connection of its own.
+// front (xdg_activation_v1), through which Qt then activates it. Asked
+// once: on Qt's own connection where Qt lends it, else on one of its own.
 bool compositorActivates();
 
 // Shows the window again as a new one: where nothing else can, this brings
