@@ -138,7 +138,7 @@ program_with_platforms() {
     dir=$(mktemp -d "$1/plugins.XXXX")
     mkdir -p "$dir/plugins/platforms"
     for plugin in "${@:3}"; do
-        ln -s "$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libq$plugin.so" "$dir/plugins/platforms/"
+        ln -s "$(LC_ALL=C.UTF-8 qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libq$plugin.so" "$dir/plugins/platforms/"
     done
     cp "$2" "$dir/loxane"
     printf '[Paths]\nPlugins=%s/plugins\n' "$dir" >"$dir/qt.conf"

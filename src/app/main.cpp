@@ -82,7 +82,7 @@ int main(int, char* argv[])
     holding = false;
     passOnHeld();
     // Lets task bars match the window to its launcher entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.loxane.Loxane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.loxane.loxane"));
     Entree entree;
     entree.Main();
     return QApplication::exec();
