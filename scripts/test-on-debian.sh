@@ -134,5 +134,6 @@ echo "== bash scripts/test.sh on Debian $release"
 chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     HOME=/root TERM=dumb ${CI:+CI="$CI"} LOXANE_SANITIZERS=off \
     /bin/bash -c 'cd /root/loxane && bash scripts/test.sh' </dev/null &
-wait $!
-echo "== Debian $release: the test command passed in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
+took() { echo "$(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"; }
+wait $! || fail "the test command failed on Debian $release, after $(took)"
+echo "== Debian $release: the test command passed in $(took)"
