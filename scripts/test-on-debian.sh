@@ -91,6 +91,28 @@ end_chroot_processes() {
     kill -KILL $pids 2>/dev/null || true
 }
 
+# Runs a long step (debootstrap, the tests) as a process group of its own,
+# so that the clean-up ends all of it at once, whatever it is doing.
+step=""
+run_step() {
+    local status=0
+    setsid "$@" &
+    step=$!
+    wait "$step" || status=$?
+    step=""
+    return "$status"
+}
+
+end_step() {
+    [[ -n $step ]] || return 0
+    kill -TERM -- "-$step" 2>/dev/null || true
+    for _ in $(seq 50); do
+        kill -0 -- "-$step" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    kill -KILL -- "-$step" 2>/dev/null || true
+}
+
 install_packages debootstrap
 mkdir -p /var/tmp
 work=$(mktemp -d /var/tmp/loxane-debian-"$release".XXXXXX)
@@ -102,6 +124,7 @@ mkdir "$root"
 cleanup() {
     local status=$?
     trap - EXIT INT TERM
+    end_step
     end_chroot_processes "$root"
     unmount_below "$root"
     if [[ -n $(mounts_below "$root") ]]; then
@@ -118,7 +141,7 @@ trap 'exit 143' TERM
 started=$SECONDS
 mirror=$(debian_mirror)
 echo "== debootstrap --variant=minbase $release $mirror (in $work)"
-debootstrap --variant=minbase "$release" "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
+run_step debootstrap --variant=minbase "$release" "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
     { tail -n 20 "$work/debootstrap.log" >&2; fail "debootstrap failed"; }
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 # As in any chroot, packages installed there start no services.
@@ -131,9 +154,9 @@ mount_system "$root"
 
 echo "== bash scripts/test.sh on Debian $release"
 # A new user's environment: no locale, a root shell's PATH; CI passed on.
-chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    HOME=/root TERM=dumb ${CI:+CI="$CI"} LOXANE_SANITIZERS=off \
-    /bin/bash -c 'cd /root/loxane && bash scripts/test.sh' </dev/null &
 took() { echo "$(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"; }
-wait $! || fail "the test command failed on Debian $release, after $(took)"
+run_step chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    HOME=/root TERM=dumb ${CI:+CI="$CI"} LOXANE_SANITIZERS=off \
+    /bin/bash -c 'cd /root/loxane && bash scripts/test.sh' </dev/null ||
+    fail "the test command failed on Debian $release, after $(took)"
 echo "== Debian $release: the test command passed in $(took)"
