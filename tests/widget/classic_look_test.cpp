@@ -143,8 +143,9 @@ TEST_F(ClassicLook, AFocusedSpotIsRingedInBlackDotsOnAWhiteLineAndNoFocusChanges
         const QRect button = device(form.Cinq(1).geometry()); // where the button's own focus went
         for (int y = 0; y < ringed.height(); ++y)
             for (int x = 0; x < ringed.width(); ++x)
-                if (ringed.pixel(x, y) != before.pixel(x, y) && !button.contains(x, y))
+                if (ringed.pixel(x, y) != before.pixel(x, y) && !button.contains(x, y)) {
                     ASSERT_TRUE(ring.contains(x, y) && !inside.contains(x, y)) << x << "," << y;
+                }
         // Along the top: a dot of black, a dot of white, and so on.
         for (int x = ring.left(); x + line <= ring.right(); ++x)
             EXPECT_EQ(ringed.pixelColor(x, ring.top()), ((x - ring.left()) / line) % 2 ? Qt::white : Qt::black) << x;
