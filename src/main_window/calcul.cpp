@@ -37,8 +37,3 @@ void Form1::placeLineFromCentre(toolkit::Line& line, float x, float y)
     resumeNext([&] { line.setX2(singleSum(s.CenterX, x)); });
     resumeNext([&] { line.setY2(singleSum(s.CenterY, y)); });
 }
-
-std::array<toolkit::LightControl*, 12> Form1::meanDisplay()
-{
-    return {&Vcmoyen, &Lcmoyen, &Vfmoyen, &Lfmoyen, &Label3, &Label4, &Label5, &Label6, &Shape4, &Shape5, &Shape6, &Shape7};
-}

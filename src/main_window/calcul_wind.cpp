@@ -4,11 +4,9 @@
 #include "diagram/readouts.h"
 #include "main_window/form1.h"
 #include "numbers/resume_next.h"
-#include "toolkit/system_colours.h"
 
 using numbers::resumeNext;
 using numbers::toSingle;
-using toolkit::rgb;
 
 // The wind direction against the boat's heading and the ground track: the
 // wind window, the close-hauled VMG, and the wind line with its tag.
@@ -16,8 +14,8 @@ void Form1::CalculWind()
 {
     DiagramState& s = state_;
     Form1Variables& v = var;
-    const QColor green = rgb(0, 255, 0);
-    const QColor red = rgb(255, 0, 0);
+    const QColor green = form1_design::colour(Green);
+    const QColor red = form1_design::colour(Red);
 
     resumeNext([&] { HeadingFromOffset(s.WindX, s.WindY, v.WindDir, v.Dx, v.Dy, s.Pi); });
 
@@ -35,8 +33,8 @@ void Form1::CalculWind()
         resumeNext([&] { s.Vmg = vmgTowardsWind(s.Vmg, v.WindAngleGround, s.Pi); });
         resumeNext([&] { VMG.setCaption(readouts::vmgText(v.WindAngleGround, s.Vmg, numberLocale_)); });
     } else {
-        resumeNext([&] { VMG.setBackColor(toolkit::systemColour(toolkit::SystemColour::ButtonFace)); });
-        resumeNext([&] { Wind.setBackColor(toolkit::systemColour(toolkit::SystemColour::WindowBackground)); });
+        resumeNext([&] { VMG.setBackColor(form1_design::colour(ButtonFace)); });
+        resumeNext([&] { Wind.setBackColor(form1_design::colour(WindowBackground)); });
         resumeNext([&] { VMG.setCaption(QString()); });
     }
 

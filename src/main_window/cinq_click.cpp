@@ -9,8 +9,8 @@ void Form1::Cinq_Click(std::int16_t Index)
 {
     state_.ScaleKnots = ScaleKnots.at(static_cast<std::size_t>(Index));
     for (int ButtonIndex = 0; ButtonIndex < Cinq.size(); ++ButtonIndex)
-        Cinq(ButtonIndex).setBackColor(PaleBlue);
-    Cinq(Index).setBackColor(ChosenScaleGreen);
+        Cinq(ButtonIndex).setBackColor(colour(PaleBlue));
+    Cinq(Index).setBackColor(colour(ChosenScaleGreen));
     markChosenScale(Index);
     Main();
     Calcul();

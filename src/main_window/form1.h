@@ -2,21 +2,20 @@
 
 #include "main_window/event_rollback.h"
 #include "main_window/form1_design.h"
+#include "main_window/designed_controls.h"
 #include "main_window/form1_variables.h"
+#include "main_window/hour_row.h"
 #include "numbers/number_services.h"
 #include "toolkit/control_array.h"
-#include "toolkit/label.h"
-#include "toolkit/line.h"
-#include "toolkit/option_button.h"
 #include "toolkit/push_button.h"
-#include "toolkit/shape.h"
 #include "toolkit/window.h"
 
 #include <QPointer>
 
-#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class Form2;
 struct DiagramState;
@@ -61,63 +60,106 @@ public:
 
     Form1Variables var;
 
-    // The diagram.
-    toolkit::Shape Shape1{*this, toolkit::ShapeKind::Rectangle};
-    toolkit::Label Label8{*this};
-    toolkit::Shape Vb{*this, toolkit::ShapeKind::Circle};
-    toolkit::Shape Vc{*this, toolkit::ShapeKind::Circle};
-    toolkit::Shape Vf{*this, toolkit::ShapeKind::Circle};
-    toolkit::Shape Vcmoyen{*this, toolkit::ShapeKind::Circle};
-    toolkit::Shape Vfmoyen{*this, toolkit::ShapeKind::Circle};
-    toolkit::Line Lb{*this};
-    toolkit::Line Lc{*this};
-    toolkit::Line Lf{*this};
-    toolkit::Line Lv1{*this};
-    toolkit::Line Lcmoyen{*this};
-    toolkit::Line Lfmoyen{*this};
-    toolkit::Label Boat{*this};
-    toolkit::Label Flux{*this};
-    toolkit::Label Wind{*this};
+private:
+    friend class HourRow;
+    friend class form1_design::Label;
+    friend class form1_design::Shape;
+    friend class form1_design::Line;
+    // Sets whether a control shows as the window is made, and lists it
+    // among those that show and hide with the means when its design says so.
+    void designShowing(toolkit::LightControl& control, form1_design::Showing showing);
 
-    // The legends.
-    toolkit::Label Label4{*this};
-    toolkit::Shape Shape7{*this, toolkit::ShapeKind::Circle};
-    toolkit::Shape Shape6{*this, toolkit::ShapeKind::Circle};
-    toolkit::Label Label6{*this};
-    toolkit::Shape Shape4{*this, toolkit::ShapeKind::Circle};
-    toolkit::Shape Shape5{*this, toolkit::ShapeKind::Circle};
+    // What shows only while some hour is recorded; COGMean is shown apart,
+    // once its text is ready.
+    std::vector<toolkit::LightControl*> meanDisplay_;
 
-    // The button strip.
-    toolkit::Label Label7{*this};
-    toolkit::ControlArray<toolkit::PushButton, form1_design::ScaleButtons> Cinq;
-    toolkit::PushButton* Quitter;
-    toolkit::PushButton* Aide;
+    using enum form1_design::Colour;
+    using enum form1_design::Typeface;
+    using enum form1_design::Edge;
+    using enum form1_design::Figure;
+    using enum form1_design::Pointer;
+    using enum form1_design::Showing;
+    using enum toolkit::Alignment;
+    using Label = form1_design::Label;
+    using Shape = form1_design::Shape;
+    using Line = form1_design::Line;
 
-    // The readout panel.
-    toolkit::Shape Shape2{*this, toolkit::ShapeKind::Rectangle};
-    toolkit::Label VMG{*this};
-    toolkit::Label Vent{*this};
-    toolkit::Label COG{*this};
-    toolkit::Label Flow{*this};
-    toolkit::Label Sail{*this};
-    toolkit::Label Label1{*this};
-    toolkit::Label COGMean{*this};
+public:
+    // The push buttons: the scale buttons, Exit and Aide.
+    toolkit::ControlArray<toolkit::PushButton, form1_design::ScaleButtons> Cinq{[this](int i) {
+        const std::int16_t knots = form1_design::ScaleKnots.at(static_cast<std::size_t>(i));
+        return std::unique_ptr<toolkit::PushButton>(
+            pushButton(QString::number(knots), {300.0f * i, 4800, 312, 252}, 4 + i, "Cinq_Click",
+                       [this, i] {
+                           Cinq_Click(static_cast<std::int16_t>(i));
+                           sayScale(i);
+                       }));
+    }};
+    toolkit::PushButton* Quitter =
+        pushButton(QStringLiteral("Exit"), {3480, 4800, 612, 252}, 11, "Quitter_Click", [this] { Quitter_Click(); });
+    toolkit::PushButton* Aide =
+        pushButton(QStringLiteral("Aide"), {4080, 4800, 792, 252}, 8, "Aide_Click", [this] { Aide_Click(); });
 
-    // The hour-segment panel.
-    toolkit::Shape Shape3{*this, toolkit::ShapeKind::Rectangle};
-    toolkit::ControlArray<toolkit::OptionButton, form1_design::HourRows> Heure;
-    toolkit::ControlArray<toolkit::Label, form1_design::HourRows> Label2;
-    toolkit::ControlArray<toolkit::OptionButton, form1_design::HourRows> Raz;
-    toolkit::Label Label3{*this};
-    toolkit::Label Label5{*this};
+    // The windowless controls, declared back to front: each lies in front
+    // of every one declared before it, and the push and option buttons in
+    // front of them all. A control is added here, in its place, whole.
+    Label Label7{*this, {0, 4560, 1212, 252}, {"Echelle (kn):", PanelGrey, WindowText, Left, Borderless, Arial, 10.5}};
+    Shape Shape2{*this, {Panel, {60, 5100, 4872, 1572}}};
+    Label COGMean{*this, {60, 6300, 4812, 312}, {"", DarkGrey, LightGreen, Centre, Bordered, ArialBold, 10.5}};
+    Shape Vcmoyen{*this, {Ring, {1440, 840, 252, 252}, PalePink}, "courant moyen", HiddenWithTheMeans};
+    Line Lv1{*this, {1275, 1800, 2475, 2325, InactiveTitleBar, 2}, "vent"};
+    Line Lf{*this, {2925, 1200, 4125, 1725, WindowBackground, 1}};
+    Line Lc{*this, {1800, 1725, 3000, 2250, WindowBackground, 1}};
+    Line Lb{*this, {2850, 1425, 4050, 1950, WindowBackground, 1}};
+    Label COG{*this, {120, 5520, 1212, 372}, {"Fond", PanelGrey, DarkGreen, Centre, Bordered, Arial, 10.5}};
+    Label Flow{*this, {1920, 5520, 1212, 372}, {"Courant", PanelGrey, Red, Centre, Bordered, Arial, 10.5}};
+    Label Sail{*this, {3660, 5520, 1212, 372}, {"Voilier", PanelGrey, Blue, Centre, Bordered, Arial, 10.5}};
+    Label Label1{*this, {120, 5940, 4752, 252},
+                 {"COG                Courant             Voilier", PanelGrey, ButtonShadow, Centre, Borderless, Arial, 12}};
+    Label VMG{*this, {120, 5160, 2052, 312}, {"VMG", PanelGrey, ButtonText, Centre, Bordered, ArialBold, 10.5}};
+    Label Vent{*this, {2820, 5160, 2052, 312}, {"Vent xx°  yy°", PanelGrey, ButtonText, Centre, Bordered, ArialBold, 10.5}};
+    Shape Shape1{*this, {Frame, {-120, 60, 4992, 4992}}};
+    Shape Shape3{*this, {Panel, {4920, 60, 2052, 6612}}};
+    Label Label3{*this, {4980, 5940, 1932, 372},
+                 {"XXX° YY.Y n", DarkGrey, LightRed, Centre, Bordered, ArialBold, 10.5}, WithTheMeans};
+    Line Lcmoyen{*this, {525, 1950, 1725, 2475, WindowBackground, 1}, "", HiddenWithTheMeans};
+    Shape Vfmoyen{*this, {DashedRing, {2760, 1800, 252, 252}, PaleGreen}, "route fond moyenne", HiddenWithTheMeans};
+    Line Lfmoyen{*this, {1125, 2475, 2325, 3000, WindowBackground, 1}, "", HiddenWithTheMeans};
+    Shape Shape6{*this, {Disc, {120, 660, 252, 252}, Green}, "", WithTheMeans};
+    Shape Shape7{*this, {Disc, {120, 420, 252, 252}, Red}, "", WithTheMeans};
+    Label Label4{*this, {120, 120, 552, 252},
+                 {"instant", PanelGrey, ButtonText, Left, Borderless, Arial, 9}, HiddenWithTheMeans};
+    Label Label5{*this, {4980, 6300, 1932, 312},
+                 {"Intégrale courant", DarkGrey, LightRed, Centre, Borderless, Arial, 10.5}, WithTheMeans};
+    Shape Shape4{*this, {Ring, {4500, 420, 252, 252}, PalePink}, "", WithTheMeans};
+    Shape Shape5{*this, {DashedRing, {4500, 720, 252, 252}, PaleGreen}, "", WithTheMeans};
+    Label Label6{*this, {4200, 120, 612, 252},
+                 {"moyen", PanelGrey, ButtonText, Left, Borderless, Arial, 9}, HiddenWithTheMeans};
+    // The tags follow their spots, which the pointer drags through them.
+    Label Flux{*this, {2100, 1260, 372, 252},
+               {"Flux", WindowBackground, Red, Centre, Bordered, DefaultFont, 8, LetsThePointerThrough}};
+    Label Boat{*this, {1860, 420, 372, 252},
+               {"Cap", WindowBackground, Blue, Centre, Bordered, DefaultFont, 8, LetsThePointerThrough}};
+    Shape Vf{*this, {Disc, {2280, 720, 252, 252}, Green}, "route fond"};
+    Shape Vc{*this, {Disc, {2160, 780, 252, 252}, Red}, "courant"};
+    Shape Vb{*this, {Disc, {2160, 660, 252, 252}, Blue}, "bateau"};
+    Label Wind{*this, {660, 1020, 432, 252},
+               {"Vent", WindowBackground, Blue, Centre, Bordered, DefaultFont, 8, LetsThePointerThrough}};
 
 private:
-    void designDiagram();
-    void designLegends();
-    void designButtonStrip();
-    void designReadouts();
-    void designHourPanel();
-    void designDrawingOrder();
+    // Each row's label in front of the previous row's.
+    toolkit::ControlArray<HourRow, form1_design::HourRows> rows_{
+        [this](int i) { return std::make_unique<HourRow>(*this, i); }};
+
+public:
+    // The hour rows' controls, addressed by row: Heure(i), Label2(i), Raz(i).
+    HourColumn<toolkit::OptionButton, &HourRow::record> Heure{rows_};
+    HourColumn<toolkit::Label, &HourRow::label> Label2{rows_};
+    HourColumn<toolkit::OptionButton, &HourRow::erase> Raz{rows_};
+
+    Label Label8{*this, {2160, 0, 615, 375}, {"Nord", ActiveBorder, ButtonText, Centre, Bordered, Arial, 9.75}};
+
+private:
     void designKeyboard();
     void moveSpot(toolkit::Shape& spot, float& vectorX, float& vectorY, float x, float y);
     // What a screen reader hears of the results (spoken_results.cpp).
@@ -134,9 +176,6 @@ private:
     void CalculMeans();
     void placeSpot(toolkit::Shape& spot, float x, float y);
     void placeLineFromCentre(toolkit::Line& line, float x, float y);
-    // What the means show while some hour is recorded, and hide otherwise;
-    // COGMean is shown apart, once its text is ready.
-    std::array<toolkit::LightControl*, 12> meanDisplay();
 
     // A handler wired under its name: should it fail, the event is undone
     // and the toolkit reports it.
@@ -144,6 +183,17 @@ private:
     toolkit::EventHandler<Args...> undoable(const char* name, Handler handler)
     {
         return {name, [this, handler](Args... args) { rollback_.run([&] { handler(args...); }); }};
+    }
+    // A push button of the strip, owned by the window.
+    template <class Handler>
+    toolkit::PushButton* pushButton(const QString& caption, toolkit::TwipsBox box, int tabPosition, const char* name,
+                                    Handler handler)
+    {
+        auto* button = new toolkit::PushButton(*this, caption, box, tabPosition);
+        button->setBackColor(form1_design::colour(form1_design::PaleBlue));
+        button->setFont(form1_design::font(form1_design::Arial, 10.5));
+        button->onClick = undoable(name, handler);
+        return button;
     }
 
     QPointer<Form2> helpWindow_; // none until the first click on Aide

@@ -44,7 +44,6 @@ bool dragging() { return QGuiApplication::mouseButtons() != Qt::NoButton; }
 
 void Form1::designKeyboard()
 {
-    Lv1.setAccessibleName(QStringLiteral("vent"));
     int tabPosition = 68; // after the last hour's erase button
     for (toolkit::LightControl* stop : std::initializer_list<toolkit::LightControl*>{&Vb, &Vc, &Lv1, &Vf, &Vcmoyen, &Vfmoyen})
         stop->setTabPosition(tabPosition++);

@@ -270,7 +270,7 @@ private:
     {
         for (int i = 0; i < f.Cinq.size(); ++i) {
             const bool chosen = form1_design::ScaleKnots.at(static_cast<std::size_t>(i)) == s.ScaleKnots;
-            if (f.Cinq(i).backColor() != (chosen ? form1_design::ChosenScaleGreen : form1_design::PaleBlue))
+            if (f.Cinq(i).backColor() != form1_design::colour(chosen ? form1_design::ChosenScaleGreen : form1_design::PaleBlue))
                 fail(QStringLiteral("scale button %1 is %2 at %3 knots").arg(i).arg(f.Cinq(i).backColor().name()).arg(s.ScaleKnots));
         }
     }

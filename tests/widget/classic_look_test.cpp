@@ -65,7 +65,7 @@ TEST_F(ClassicLook, FacesShowTheirColourAndOnlyTheFocusedControlADottedRectangle
         // set, where its middle row starts and over most of it: no gradient,
         // no lightening. The chosen scale is green.
         SCOPED_TRACE(button->text().toStdString());
-        const QColor colour = button == &form.Cinq(1) ? form1_design::ChosenScaleGreen : form1_design::PaleBlue;
+        const QColor colour = form1_design::colour(button == &form.Cinq(1) ? form1_design::ChosenScaleGreen : form1_design::PaleBlue);
         const QRect face = device(button->geometry()).adjusted(2 * line, 2 * line, -2 * line, -2 * line);
         EXPECT_EQ(start.pixelColor(face.left(), face.center().y()), colour);
         EXPECT_EQ(mostCommon(start, face), colour);

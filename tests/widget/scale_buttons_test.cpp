@@ -11,8 +11,8 @@
 
 namespace {
 
-using form1_design::ChosenScaleGreen;
-using form1_design::PaleBlue;
+const QColor PaleBlue = form1_design::colour(form1_design::PaleBlue);
+const QColor ChosenScaleGreen = form1_design::colour(form1_design::ChosenScaleGreen);
 
 // The radii of the rings on the drawing surface; start-up draws them twice.
 std::set<float> ringRadii(const Form1& form)

@@ -46,9 +46,10 @@ TEST_F(SpotKeys, TabRunsTheButtonsThenTheBoatCurrentWindAndResultsAndShiftTabBac
 {
     recordHour(tool, 0, 300, -200); // the means show, and take the focus in turn
     std::vector<Stop> expected{&form.Cinq(0), &form.Cinq(1), &form.Cinq(2), &form.Cinq(3), form.Aide, form.Quitter};
-    for (auto* array : {&form.Heure, &form.Raz})
-        for (int i = 0; i < 24; ++i)
-            expected.emplace_back(&(*array)(i));
+    for (int i = 0; i < form.Heure.size(); ++i)
+        expected.emplace_back(&form.Heure(i));
+    for (int i = 0; i < form.Raz.size(); ++i)
+        expected.emplace_back(&form.Raz(i));
     for (toolkit::LightControl* spot : std::initializer_list<toolkit::LightControl*>{
              &form.Vb, &form.Vc, &form.Lv1, &form.Vf, &form.Vcmoyen, &form.Vfmoyen})
         expected.emplace_back(spot);

@@ -62,9 +62,10 @@ TEST(StartUp, TabOrderRunsScalesHelpExitThenTheHourRows)
     StartedTool tool;
     Form1& form = tool.form();
     std::vector<QWidget*> expected{&form.Cinq(0), &form.Cinq(1), &form.Cinq(2), &form.Cinq(3), form.Aide, form.Quitter};
-    for (auto* array : {&form.Heure, &form.Raz})
-        for (int i = 0; i < form1_design::HourRows; ++i)
-            expected.push_back(&(*array)(i));
+    for (int i = 0; i < form.Heure.size(); ++i)
+        expected.push_back(&form.Heure(i));
+    for (int i = 0; i < form.Raz.size(); ++i)
+        expected.push_back(&form.Raz(i));
     std::vector<QWidget*> chain;
     QWidget* next = expected.front();
     do {

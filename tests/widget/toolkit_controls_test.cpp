@@ -228,7 +228,7 @@ TEST(DrawingOrder, OverlapsFollowTheLayout)
     // Buttons lie over every windowless control: the pale blue face, not
     // the grey label.
     form.Label8.setBox(toTwips(form.Cinq(0).x()), toTwips(form.Cinq(0).y()), 1000, 400);
-    EXPECT_EQ(renderWindow(form).pixelColor(form.Cinq(0).geometry().center() + QPoint(-6, 0)), form1_design::PaleBlue);
+    EXPECT_EQ(renderWindow(form).pixelColor(form.Cinq(0).geometry().center() + QPoint(-6, 0)), form1_design::colour(form1_design::PaleBlue));
 }
 
 } // namespace
