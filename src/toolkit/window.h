@@ -56,8 +56,9 @@ public:
     void drawLine(float x1, float y1, float x2, float y2, const QColor& colour);
     const PersistentSurface* surface() const { return surface_ ? &*surface_ : nullptr; }
 
-    // The window sees key presses before its controls. Nothing handles keys,
-    // so the setting is only kept, as the start-up sets it, and never read.
+    // The window sees key presses before its controls. Keys reach only the
+    // focused control, native or windowless, so the setting is only kept,
+    // as the start-up sets it, and never read.
     void setKeyPreview(bool on) { keyPreview_ = on; }
 
     // Pointer moves over the window's own surface: button mask (1 left,
