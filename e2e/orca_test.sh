@@ -17,18 +17,44 @@ press() {
     orca_key "$@"
 }
 
-# The first scale button has the focus; the hour buttons come after the
-# scales, « Aide » and « Exit ».
+# The scale « 10 » has the focus. Space on « 15 » says the scale chosen, and
+# no description goes out that Orca cannot speak.
+press Tab space
+expect_said "échelle 15 nœuds choisie" "Space on the scale « 15 »"
+! grep -F "bad content" "$ORCA_LOG" || fail "Orca was sent something that is not text"
+
+# Backwards from the first button the cycle ends with the result, the wind,
+# the current and the boat. Up on the boat says its new speed, then the
+# ground track.
+press shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+expect_said "bateau" "Shift+Tab to « bateau »"
+expect_said "7,1 nœuds, 315 degrés" "the boat's readout as it takes the focus"
+press Up
+expect_said "bateau, 7,2 nœuds, 315 degrés. route fond, " "Up on « bateau »"
+
+# On through the wind, the result and the buttons to the first hour button.
 # Orca 43 says « Heure 1. », then the state and role; Orca 48 says them in
 # one utterance.
-press Tab Tab Tab Tab Tab
+press Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
 orca_wait_said "Heure 1." || expect_said "Heure 1 non sélectionné" "Tab to the first hour button"
 press space
-expect_said "sélectionné" "Space on « Heure 1 »"
+expect_said "heure 1 enregistrée, " "Space on « Heure 1 »"
 
 press shift+Tab shift+Tab
-expect_said "Aide bouton." "shift+Tab back to « Aide »"
+expect_said "Aide bouton." "Shift+Tab back to « Aide »"
 press space
 # Orca 48 says it without the full stop.
 expect_said "Aide cadre" "the help window opening"
-echo "orca: hour button and help window heard"
+# The help text has the keyboard: read from its start as the window opens,
+# then line by line, and read on by Orca's say-all (keypad plus).
+expect_said "Texte de l'aide" "the help text taking the focus"
+expect_said "Mouvoir la souris dans le cercle en maintenant le clic pour modifier la direction du vent." \
+    "the help text's first line"
+press Down Down
+expect_said "Mouvoir la souris en maintenant le clic sur les spots de couleur" "Down, Down in the help text"
+press Prior KP_Add
+# Say-all goes at the speech synthesiser's pace: a few lines on prove it
+# reads on from line to line.
+orca_wait_said " -Le cap/vitesse fond du bateau (vert)" 20 \
+    || fail "say-all did not read on through the help text: $(orca_said | paste -sd '|')"
+echo "orca: a scale, the boat moved, an hour recorded and the help text heard, line by line and read on"

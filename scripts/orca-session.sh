@@ -131,13 +131,25 @@ orca_hear_window() {
 # Only what is said after the mark counts for orca_said and orca_wait_said.
 orca_mark() { ORCA_MARK=$(wc -l <"$ORCA_LOG"); }
 
-# Prints each utterance since the mark, one a line: a text spoken over
+# Prints each utterance since the mark, one a line: what Orca speaks, and
+# what it reads in say-all mode, which it logs apart. A text spoken over
 # several lines has its line breaks shown as " / ".
 orca_said() {
     tail -n +"$((${ORCA_MARK:-0} + 1))" "$ORCA_LOG" | awk '
-        function flush() { if (speaking) { sub(/\047 ?(\{[^}]*\})?$/, "", text); print text }; speaking = 0 }
+        function flush() {
+            if (speaking) {
+                sub(/^\[[^]]*\] /, "", text) # the object read in say-all mode
+                sub(/^\047/, "", text)
+                sub(/\047 ?(\[?\{[^}]*\}\]?|\([0-9]+-[0-9]+, current: [0-9]+\))?$/, "", text)
+                sub(/( \/ )+$/, "", text)
+                print text
+            }
+            speaking = 0
+        }
         /^[0-9:.]+ - / { flush() }
-        /^[0-9:.]+ - SPEECH OUTPUT: / { sub(/^[0-9:.]+ - SPEECH OUTPUT: \047/, ""); text = $0; speaking = 1; next }
+        /^[0-9:.]+ - (SPEECH OUTPUT|DEFAULT SAY ALL): / {
+            sub(/^[0-9:.]+ - [A-Z ]+: /, ""); text = $0; speaking = 1; next
+        }
         /^                  / && speaking { sub(/^ +/, ""); text = text " / " $0; next }
         { flush() }
         END { flush() }'

@@ -36,15 +36,22 @@ QAccessible::State AccessibleControl::state() const
 {
     QAccessible::State state;
     state.invisible = !control_.readable();
-    state.readOnly = control_.accessibleRole() == QAccessible::StaticText;
-    state.focusable = control_.tabStop();
+    state.readOnly = hasText();
+    state.multiLine = control_.accessibleRole() == QAccessible::EditableText;
+    state.focusable = control_.focusable();
     state.focused = control_.hasFocus();
     return state;
 }
 
+bool AccessibleControl::hasText() const
+{
+    const QAccessible::Role role = control_.accessibleRole();
+    return role == QAccessible::StaticText || role == QAccessible::EditableText;
+}
+
 void* AccessibleControl::interface_cast(QAccessible::InterfaceType type)
 {
-    if (type == QAccessible::TextInterface && control_.accessibleRole() == QAccessible::StaticText)
+    if (type == QAccessible::TextInterface && hasText())
         return static_cast<QAccessibleTextInterface*>(this);
     return nullptr;
 }
@@ -53,6 +60,8 @@ QString AccessibleControl::text(int startOffset, int endOffset) const
 {
     return control_.accessibleText().mid(startOffset, endOffset - startOffset);
 }
+
+int AccessibleControl::cursorPosition() const { return control_.accessibleCaret(); }
 
 int AccessibleControl::characterCount() const { return static_cast<int>(control_.accessibleText().size()); }
 

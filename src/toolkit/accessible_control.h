@@ -28,13 +28,14 @@ public:
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
-    // The text, read only: no caret, no selection.
+    // The text, read only: no selection, and a caret only where the
+    // keyboard moves one.
     void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
+    int cursorPosition() const override;
     void setCursorPosition(int) override {}
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;
@@ -44,6 +45,10 @@ public:
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
 private:
+    // Every text of the toolkit is read only; an editable one is a text the
+    // keyboard reads with a caret.
+    bool hasText() const;
+
     const LightControl& control_;
 };
 

@@ -46,6 +46,7 @@ void Label::setCaption(const QString& caption)
     const bool announced = QAccessible::isActive() && readable();
     const QString before = announced ? accessibleText() : QString();
     caption_ = caption;
+    caret_ = 0;
     shownText_ = withLineSeparators(caption_);
     fitHeight();
     if (announced)

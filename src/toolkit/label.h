@@ -49,8 +49,22 @@ public:
     bool takesPointerAt(QPointF pixel) const override;
     void settle() override;
 
+    // Lets the keyboard focus rest on the text, where a screen reader reads
+    // it as a read-only text field: line by line with Up and Down, Page Up
+    // and Page Down (to the first and the last line: the whole text shows at
+    // once), Home and End (of the line; with Control, of the text), and by
+    // character with Left and Right. Nothing of that shows: no caret, no
+    // focus ring. A new caption puts the caret back at its start.
+    void setReadFromKeyboard(bool on) { readFromKeyboard_ = on; }
+    bool focusable() const override { return readFromKeyboard_ && readable(); }
+    void keyDown(int key, int shift) override;
+    int accessibleCaret() const override { return caret_; }
+
     // Read whenever shown, by its text.
-    QAccessible::Role accessibleRole() const override { return QAccessible::StaticText; }
+    QAccessible::Role accessibleRole() const override
+    {
+        return readFromKeyboard_ ? QAccessible::EditableText : QAccessible::StaticText;
+    }
     QString accessibleText() const override;
     bool readable() const override { return visible(); }
     QRectF accessibleArea() const override { return box(); }
@@ -76,6 +90,8 @@ private:
     bool border_ = false;
     bool enabled_ = true;
     bool autoHeight_ = false;
+    bool readFromKeyboard_ = false;
+    int caret_ = 0;
 
     // The caption as last laid out: reused until the text, font or size
     // changes. A new caption's own area is known once it is laid out, when

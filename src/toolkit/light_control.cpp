@@ -70,6 +70,12 @@ void LightControl::announceTextChange(const QString& before) const
         announce(QAccessible::NameChanged);
 }
 
+void LightControl::keyDown(int key, int shift)
+{
+    if (onKeyDown)
+        onKeyDown(key, shift);
+}
+
 float LightControl::checkedCoordinate(float twips) { return checkedTwips(twips); }
 
 void LightControl::paintFrame(QPainter& painter, const QRectF& box, double pixels, const QColor& colour)

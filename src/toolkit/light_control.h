@@ -51,6 +51,11 @@ public:
     virtual QRectF focusArea() const { return paintedArea(); }
     // Where the focus is drawn around it, clear of what it surrounds.
     QRectF focusRing() const { return focusArea().adjusted(-2, -2, 2, 2); }
+    // Whether a screen reader may find the focus on it; a tab stop, or a
+    // control that takes the focus some other way.
+    virtual bool focusable() const { return tabStop_; }
+    // Hands a key on to onKeyDown; a control may handle some keys itself.
+    virtual void keyDown(int key, int shift);
     EventHandler<int, int> onKeyDown;
 
     // What assistive technology reads. A shape or a line is read only once
@@ -71,6 +76,9 @@ public:
     virtual QRectF accessibleArea() const { return paintedArea(); }
     // Where one character of that text lies, likewise; empty where none.
     virtual QRectF accessibleCharacterArea(int /*position*/) const { return {}; }
+    // Where a screen reader's caret stands in that text, for a text read
+    // from the keyboard.
+    virtual int accessibleCaret() const { return 0; }
     Window& window() const { return owner_; }
     // Made when assistive technology first asks, owned by this control.
     QAccessibleInterface* accessible() const;

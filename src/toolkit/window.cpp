@@ -25,13 +25,13 @@ Qt::WindowFlags flagsFor(Window::Border border)
     return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 }
+} // namespace
 
-int modifierMask(Qt::KeyboardModifiers modifiers)
+int Window::modifierMask(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
         | (modifiers & Qt::AltModifier ? 4 : 0);
 }
-} // namespace
 
 Window::Window(const QString& caption, float clientWidth, float clientHeight, Border border)
     : QWidget(nullptr, flagsFor(border)), border_(border)

@@ -104,6 +104,9 @@ private:
     std::vector<TabStop> tabCycle() const;
     void showFocusOf(const LightControl* control);
     void paintFocus(QPainter& painter) const;
+    void announceFocus() const;
+    // 1 shift, 2 control, 4 alt, as the handlers take them.
+    static int modifierMask(Qt::KeyboardModifiers modifiers);
     int frameHeight() const;
     void makeRoomForChanges();
     void handChangesToQt();

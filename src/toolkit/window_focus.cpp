@@ -79,31 +79,42 @@ void Window::focusControl(LightControl* control, Qt::FocusReason reason)
         return;
     LightControl* before = focused_;
     focused_ = control;
-    if (!hasFocus())
-        setFocus(reason);
     showFocusOf(before);
     showFocusOf(control);
-    if (control && QAccessible::isActive()) {
-        QAccessibleEvent focus(control->accessible(), QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    // A window taking the focus announces the control itself, once it has
+    // it (see focusInEvent).
+    if (hasFocus())
+        announceFocus();
+    else
+        setFocus(reason);
 }
 
 void Window::keyPressEvent(QKeyEvent* event)
 {
-    if (!focused_ || !hasFocus() || !focused_->onKeyDown) {
+    if (!focused_ || !hasFocus()) {
         QWidget::keyPressEvent(event);
         return;
     }
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    focused_->onKeyDown(event->key(), (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-                                          | (modifiers & Qt::AltModifier ? 4 : 0));
+    focused_->keyDown(event->key(), modifierMask(event->modifiers()));
 }
 
+// A screen reader hears of the control each time its window takes the
+// focus, as it does of a focused button: after Qt has announced the window
+// itself, which it does once this event is handled.
 void Window::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
     showFocusOf(focused_);
+    if (focused_ && QAccessible::isActive())
+        QMetaObject::invokeMethod(this, &Window::announceFocus, Qt::QueuedConnection);
+}
+
+void Window::announceFocus() const
+{
+    if (!focused_ || !hasFocus() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent focus(focused_->accessible(), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 // A button taking the focus takes it from the windowless control too; the

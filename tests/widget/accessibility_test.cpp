@@ -15,6 +15,8 @@
 
 #include <functional>
 #include <map>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -113,6 +115,44 @@ TEST(Accessibility, TheWholeHelpTextIsReadLineByLineAndCharacterByPlace)
     EXPECT_GT(text->characterRect(third).top(), text->characterRect(0).bottom());
     EXPECT_GT(text->characterRect(1).left(), text->characterRect(0).left());
     EXPECT_EQ(text->offsetAtPoint(text->characterRect(third).center()), third);
+}
+
+// The keyboard rests on the help text, where a screen reader's caret moves
+// as in a read-only text field, and nothing else takes the keys.
+TEST(Accessibility, TheHelpTextHasTheKeyboardAndItsCaretMovesByLineByCharacterAndToItsEnds)
+{
+    HelpWindowsRemoved cleanUp;
+    StartedTool tool;
+    tool.form().Aide_Click();
+    Form2& help = *tool.form().helpWindow();
+    help.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+    QAccessibleInterface* text = readerOf(help)->focusChild();
+    ASSERT_EQ(text, help.Label1.accessible());
+    EXPECT_EQ(text->role(), QAccessible::EditableText);
+    const QAccessible::State state = text->state();
+    EXPECT_TRUE(state.focused && state.focusable && state.readOnly && state.multiLine);
+
+    const QString whole = asRead(help::assembleHelpText(u'\r'));
+    const int second = static_cast<int>(whole.indexOf(u'\n')) + 1; // a blank line, then the second paragraph
+    const int secondEnd = static_cast<int>(whole.indexOf(u'\n', second + 1));
+    const int last = static_cast<int>(whole.lastIndexOf(u'\n')) + 1;
+    const int size = static_cast<int>(whole.size());
+    const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, int>> steps{
+        {Qt::Key_Up, Qt::NoModifier, 0},         {Qt::Key_Down, Qt::NoModifier, second},
+        {Qt::Key_Down, Qt::NoModifier, second + 1}, {Qt::Key_Right, Qt::NoModifier, second + 2},
+        {Qt::Key_A, Qt::NoModifier, second + 2}, {Qt::Key_End, Qt::NoModifier, secondEnd},
+        {Qt::Key_Home, Qt::NoModifier, second + 1}, {Qt::Key_Left, Qt::NoModifier, second},
+        {Qt::Key_Up, Qt::NoModifier, 0},         {Qt::Key_PageDown, Qt::NoModifier, last},
+        {Qt::Key_Down, Qt::NoModifier, last},    {Qt::Key_End, Qt::ControlModifier, size},
+        {Qt::Key_Right, Qt::NoModifier, size},   {Qt::Key_PageUp, Qt::NoModifier, 0},
+        {Qt::Key_Home, Qt::ControlModifier, 0},
+    };
+    for (const auto& [key, modifiers, caret] : steps) {
+        QTest::keyClick(&help, key, modifiers);
+        EXPECT_EQ(text->textInterface()->cursorPosition(), caret) << key;
+    }
+    EXPECT_EQ(help.Label1.caption(), help::assembleHelpText(u'\r'));
 }
 
 // What the tool shows after the same clicks: marks, rows, scale, focus after
