@@ -12,8 +12,6 @@
 #include <QPainter>
 #include <QScreen>
 
-#include <algorithm>
-#include <tuple>
 
 namespace toolkit {
 
@@ -43,7 +41,6 @@ Window::Window(const QString& caption, float clientWidth, float clientHeight, Bo
     else
         resize(client);
     setMouseTracking(true);
-    changed_.reserve(1024);
     // The window paints every pixel itself, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     installAccessibility();
@@ -140,40 +137,10 @@ void Window::invalidatePixels(const QRectF& area)
 
 void Window::invalidateWholePixels(const QRect& area)
 {
-    // What lies outside the window changes nothing on screen, and Qt would
-    // not ask for a frame for it.
+    // What lies outside the window changes nothing on screen.
     const QRect pixels = area & rect();
-    if (pixels.isEmpty())
-        return;
-    if (!frameRequested_) {
+    if (!pixels.isEmpty())
         update(pixels);
-        // Qt ignores changes to a hidden window, or one whose updates are
-        // held, and paints it whole when it is shown or let go.
-        frameRequested_ = isVisible() && updatesEnabled();
-        return;
-    }
-    if (changed_.size() == changed_.capacity())
-        makeRoomForChanges();
-    changed_.push_back(pixels);
-}
-
-// Many recomputes between two frames mostly change the same areas again.
-void Window::makeRoomForChanges()
-{
-    const auto order = [](const QRect& a, const QRect& b) {
-        return std::tuple(a.x(), a.y(), a.width(), a.height()) < std::tuple(b.x(), b.y(), b.width(), b.height());
-    };
-    std::sort(changed_.begin(), changed_.end(), order);
-    changed_.erase(std::unique(changed_.begin(), changed_.end()), changed_.end());
-    if (changed_.size() > changed_.capacity() / 2)
-        handChangesToQt();
-}
-
-void Window::handChangesToQt()
-{
-    for (const QRect& pixels : changed_)
-        update(pixels);
-    changed_.clear();
 }
 
 void Window::adoptTabStop(QWidget* control, int tabPosition)
@@ -201,13 +168,11 @@ void Window::chainTabOrder()
 
 bool Window::event(QEvent* event)
 {
-    // Qt begins a frame: what changed since the last one joins its region.
+    // Qt begins a frame: what the controls settle now joins its region.
     if (event->type() == QEvent::UpdateRequest) {
         for (LightControl* control : unsettled_)
             control->settle();
         unsettled_.clear();
-        handChangesToQt();
-        frameRequested_ = false;
     }
     if (event->type() == QEvent::Show && border_ == Border::FixedSingle && !titleBarWatched_ && onWayland()) {
         titleBarWatched_ = true;

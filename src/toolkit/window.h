@@ -108,19 +108,12 @@ private:
     // 1 shift, 2 control, 4 alt, as the handlers take them.
     static int modifierMask(Qt::KeyboardModifiers modifiers);
     int frameHeight() const;
-    void makeRoomForChanges();
-    void handChangesToQt();
 
     QColor backColor_;
     std::optional<PersistentSurface> surface_;
     bool keyPreview_ = false;
     std::vector<LightControl*> backToFront_;
     std::vector<LightControl*> unsettled_;
-    // What changed since Qt last began a frame. The first change asks Qt
-    // for a frame; the others wait here for it, so that the recomputes run
-    // between two frames leave Qt's own bookkeeping to the frame.
-    bool frameRequested_ = false;
-    std::vector<QRect> changed_;
     std::vector<OptionButton*> optionButtons_;
     std::map<int, QWidget*> tabStops_;
     std::map<int, LightControl*> windowlessStops_;
