@@ -14,10 +14,10 @@ public:
     float top() const { return top_; }
     float width() const { return width_; }
     float height() const { return height_; }
-    void setLeft(float twips) { assign(left_, checkedCoordinate(twips)); }
-    void setTop(float twips) { assign(top_, checkedCoordinate(twips)); }
-    void setWidth(float twips) { assign(width_, checkedCoordinate(twips)); }
-    void setHeight(float twips) { assign(height_, checkedCoordinate(twips)); }
+    void setLeft(float twips) { assign(left_, checkedTwips(twips)); }
+    void setTop(float twips) { assign(top_, checkedTwips(twips)); }
+    void setWidth(float twips) { assign(width_, checkedTwips(twips)); }
+    void setHeight(float twips) { assign(height_, checkedTwips(twips)); }
     void setBox(float left, float top, float width, float height)
     {
         setLeft(left);

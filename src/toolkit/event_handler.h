@@ -28,15 +28,12 @@ public:
     explicit operator bool() const { return static_cast<bool>(run_); }
     const char* name() const { return name_; }
 
-    // Returns whether the handler ran to its end.
-    bool operator()(Args... args) const noexcept
+    void operator()(Args... args) const noexcept
     {
         try {
             run_(args...);
-            return true;
         } catch (...) {
             reportDroppedEvent(name_);
-            return false;
         }
     }
 

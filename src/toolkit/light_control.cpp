@@ -1,7 +1,6 @@
 #include "toolkit/light_control.h"
 
 #include "toolkit/accessible_control.h"
-#include "toolkit/twips.h"
 #include "toolkit/window.h"
 
 #include <QPainter>
@@ -75,8 +74,6 @@ void LightControl::keyDown(int key, int shift)
     if (onKeyDown)
         onKeyDown(key, shift);
 }
-
-float LightControl::checkedCoordinate(float twips) { return checkedTwips(twips); }
 
 void LightControl::paintFrame(QPainter& painter, const QRectF& box, double pixels, const QColor& colour)
 {

@@ -107,10 +107,6 @@ protected:
     // Tells assistive technology, when any listens, that the text changed.
     void announceTextChange(const QString& before) const;
 
-    // Raises InvalidPropertyValue for a position or size that is not finite,
-    // Overflow for one whose pixels do not fit (see checkedTwips).
-    static float checkedCoordinate(float twips);
-
     // A border of the given width just inside a box on whole pixels. Filled
     // rather than stroked: Qt's thin antialiased pens leave the corners pale.
     static void paintFrame(QPainter& painter, const QRectF& box, double pixels, const QColor& colour);

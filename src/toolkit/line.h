@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/kept_drawing.h"
+#include "toolkit/twips.h"
 #include "toolkit/light_control.h"
 
 #include <QColor>
@@ -17,10 +18,10 @@ public:
     float y1() const { return y1_; }
     float x2() const { return x2_; }
     float y2() const { return y2_; }
-    void setX1(float twips) { assign(x1_, checkedCoordinate(twips)); }
-    void setY1(float twips) { assign(y1_, checkedCoordinate(twips)); }
-    void setX2(float twips) { assign(x2_, checkedCoordinate(twips)); }
-    void setY2(float twips) { assign(y2_, checkedCoordinate(twips)); }
+    void setX1(float twips) { assign(x1_, checkedTwips(twips)); }
+    void setY1(float twips) { assign(y1_, checkedTwips(twips)); }
+    void setX2(float twips) { assign(x2_, checkedTwips(twips)); }
+    void setY2(float twips) { assign(y2_, checkedTwips(twips)); }
     void setEnds(float x1, float y1, float x2, float y2);
 
     void setColor(const QColor& colour) { assign(color_, colour); }

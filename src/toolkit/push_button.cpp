@@ -9,7 +9,9 @@ namespace toolkit {
 PushButton::PushButton(Window& owner, const QString& caption, TwipsBox box, int tabPosition)
     : NativeButton(owner, caption, box, tabPosition)
 {
-    setAutoFillBackground(true);
+    // The face is painted over the whole box, so Qt need not paint the
+    // window beneath it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     connect(this, &QPushButton::clicked, this, [this] {
         if (onClick)
             onClick();
