@@ -1,6 +1,6 @@
 #include "toolkit/line.h"
 
-#include "toolkit/outline_band.h"
+#include "toolkit/segment_band.h"
 #include "toolkit/twips.h"
 
 #include <QPainter>

@@ -1,6 +1,7 @@
 #include "toolkit/kept_drawing.h"
 #include "toolkit/line.h"
 #include "toolkit/outline_band.h"
+#include "toolkit/segment_band.h"
 
 #include <QImage>
 #include <QPainter>
