@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
 
 namespace toolkit {
 
@@ -143,6 +145,21 @@ void Window::invalidateWholePixels(const QRect& area)
         update(pixels);
 }
 
+void Window::release(const LightControl* control)
+{
+    drawingOrder_.remove(control);
+    unsettled_.erase(std::remove(unsettled_.begin(), unsettled_.end(), control), unsettled_.end());
+    std::erase_if(windowlessStops_, [&](const auto& stop) { return stop.second == control; });
+    if (focused_ == control)
+        focused_ = nullptr;
+}
+
+void Window::setDrawingOrder(const std::vector<const LightControl*>& frontFirst)
+{
+    drawingOrder_.reorder(frontFirst, windowTitle());
+    update();
+}
+
 void Window::adoptTabStop(QWidget* control, int tabPosition)
 {
     tabStops_[tabPosition] = control;
@@ -193,7 +210,7 @@ void Window::paintEvent(QPaintEvent* event)
     // The exact region, not its bounding box: a drag dirties areas far
     // apart, and what lies only between them needs no painting.
     const QRegion& exposed = event->region();
-    for (const LightControl* control : backToFront_)
+    for (const LightControl* control : controls())
         if (control->visible() && exposed.intersects(control->paintedArea().toAlignedRect()))
             control->paint(painter, exposed);
     paintFocus(painter);
@@ -218,7 +235,7 @@ void Window::mouseMoveEvent(QMouseEvent* event)
     // the button ignored or one of a drag that started on the window.
     if (childAt(at.toPoint()))
         return;
-    for (const LightControl* control : backToFront_)
+    for (const LightControl* control : controls())
         if (control->visible() && control->takesPointerAt(at))
             return;
     if (onPointerMove)

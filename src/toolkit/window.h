@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/drawing_order.h"
 #include "toolkit/event_handler.h"
 #include "toolkit/persistent_surface.h"
 
@@ -27,15 +28,12 @@ public:
     QColor backColor() const { return backColor_; }
     void setBackColor(const QColor& colour);
 
-    // Front first, as a layout lists its overlaps: every windowless control
-    // of the window, each once. Until then, and for a control made later,
-    // the one made last lies in front. A control left out, listed twice or
-    // not of this window is a fault of the layout: it is reported as a
-    // critical message (which fails the tests) and, in a debug build, stops
-    // the program; otherwise the controls left out lie behind the others.
+    // Front first, every windowless control of the window once (see
+    // DrawingOrder::reorder). Until then, and for a control made later, the
+    // one made last lies in front.
     void setDrawingOrder(const std::vector<const LightControl*>& frontFirst);
     // The windowless controls, back to front: the order they are painted in.
-    const std::vector<LightControl*>& controls() const { return backToFront_; }
+    const std::vector<LightControl*>& controls() const { return drawingOrder_.backToFront(); }
 
     // The outer height, title bar and borders included; the width stays.
     // Positions and sizes are checked as a control's are (checkedTwips).
@@ -83,7 +81,7 @@ public:
     void joinOptionGroup(OptionButton* button) { optionButtons_.push_back(button); }
     // A windowless control joins its window as it is made, and leaves it as
     // it goes.
-    void adopt(LightControl* control);
+    void adopt(LightControl* control) { drawingOrder_.add(control); }
     void release(const LightControl* control);
     void selectOnly(const OptionButton* chosen);
 
@@ -98,7 +96,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void forgetUnsettled(const LightControl* control);
     void chainTabOrder();
     struct TabStop;
     std::vector<TabStop> tabCycle() const;
@@ -112,7 +109,7 @@ private:
     QColor backColor_;
     std::optional<PersistentSurface> surface_;
     bool keyPreview_ = false;
-    std::vector<LightControl*> backToFront_;
+    DrawingOrder drawingOrder_;
     std::vector<LightControl*> unsettled_;
     std::vector<OptionButton*> optionButtons_;
     std::map<int, QWidget*> tabStops_;
