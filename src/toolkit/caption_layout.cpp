@@ -11,16 +11,23 @@
 
 namespace toolkit {
 
-namespace {
-// drawText shows a line feed as a line break and tabs and carriage returns
-// as spaces.
-QString asDrawTextShowsIt(const QString& text)
+QString withLineBreaksAs(const QString& caption, QChar lineBreak)
 {
-    QString shown = text;
+    QString shown = caption;
+    shown.replace(QChar(u'\r'), lineBreak);
+    return shown;
+}
+
+namespace {
+// Past its line breaks, a caption shows as drawText shows text: a line feed
+// as a line break too, a tab as a space.
+QString asDrawTextShowsIt(const QString& caption)
+{
+    QString shown = withLineBreaksAs(caption, QChar::LineSeparator);
     for (QChar& c : shown) {
         if (c == u'\n')
             c = QChar::LineSeparator;
-        else if (c == u'\r' || c == u'\t')
+        else if (c == u'\t')
             c = u' ';
     }
     return shown;

@@ -9,13 +9,19 @@ class QPainter;
 
 namespace toolkit {
 
+// In a caption, a lone carriage return starts a new line. The caption with
+// each of those written as `lineBreak`: U+2028 for Qt's text layout, a line
+// feed for assistive technology.
+QString withLineBreaksAs(const QString& caption, QChar lineBreak);
+
 // A caption laid out once, then painted as often as needed. It places every
 // glyph where QPainter::drawText(area, AlignTop | AlignLeft or AlignHCenter
-// | TextWordWrap, text) places it, clipping the same way, so painting it
-// changes no pixel; it only skips shaping the text again on every paint.
+// | TextWordWrap, text) places it, its carriage returns written as U+2028,
+// clipping the same way, so painting it changes no pixel; it only skips
+// shaping the text again on every paint.
 class CaptionLayout {
 public:
-    // Lays the text out for an area of this size, in this font (as the
+    // Lays the caption out for an area of this size, in this font (as the
     // painter resolves it for the device) and direction. Does nothing when
     // all of them are as last laid out.
     void layOut(const QString& text, const QFont& font, QSizeF area, bool centred, Qt::LayoutDirection direction);

@@ -14,14 +14,6 @@ namespace toolkit {
 
 namespace {
 constexpr double BorderPixels = 1.0;
-
-// Qt breaks lines at U+2028, not at a lone carriage return.
-QString withLineSeparators(const QString& caption)
-{
-    QString shown = caption;
-    shown.replace(QChar(u'\r'), QChar(QChar::LineSeparator));
-    return shown;
-}
 } // namespace
 
 // A new caption repaints the text alone, not the box and its border: what
@@ -47,18 +39,12 @@ void Label::setCaption(const QString& caption)
     const QString before = announced ? accessibleText() : QString();
     caption_ = caption;
     caret_ = 0;
-    shownText_ = withLineSeparators(caption_);
     fitHeight();
     if (announced)
         announceTextChange(before);
 }
 
-QString Label::accessibleText() const
-{
-    QString text = caption_;
-    text.replace(QChar(u'\r'), QChar(u'\n'));
-    return text;
-}
+QString Label::accessibleText() const { return withLineBreaksAs(caption_, u'\n'); }
 
 void Label::settle()
 {
@@ -91,7 +77,7 @@ QRectF Label::accessibleCharacterArea(int position) const
 
 void Label::layOutCaption(const QFont& font) const
 {
-    layout_.layOut(shownText_, font, textArea().size(), alignment_ == Alignment::Centre, window().layoutDirection());
+    layout_.layOut(caption_, font, textArea().size(), alignment_ == Alignment::Centre, window().layoutDirection());
 }
 
 void Label::setBox(float left, float top, float width, float height)
@@ -117,7 +103,8 @@ void Label::fitHeight()
     if (!autoHeight_)
         return;
     const QFontMetricsF metrics(font_);
-    const QRectF needed = metrics.boundingRect(QRectF(0, 0, textArea().width(), 1e6), textFlags(), shownText_);
+    const QRectF needed = metrics.boundingRect(QRectF(0, 0, textArea().width(), 1e6), textFlags(),
+                                                withLineBreaksAs(caption_, QChar::LineSeparator));
     const double borders = border_ ? 2 * BorderPixels : 0;
     setHeight(toTwips(std::ceil(needed.height() + borders)));
 }

@@ -82,7 +82,6 @@ private:
     QRect textPixels() const;
 
     QString caption_;
-    QString shownText_; // the caption with its carriage returns as line breaks
     QColor backColor_ = systemColour(SystemColour::ButtonFace);
     QColor foreColor_ = systemColour(SystemColour::ButtonText);
     QFont font_;
