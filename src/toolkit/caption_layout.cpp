@@ -46,42 +46,53 @@ void CaptionLayout::layOut(const QString& text, const QFont& font, QSizeF area, 
     centred_ = centred;
     direction_ = direction;
 
-    layout_.clearLayout();
-    layout_.setText(asDrawTextShowsIt(text));
-    layout_.setFont(font);
-    QTextOption option;
-    option.setTextDirection(direction);
-    option.setAlignment(Qt::AlignLeft); // the lines are centred by hand, as drawText does
-    layout_.setTextOption(option);
-    layout_.setCacheEnabled(true);
+    startLayout();
     clipped_ = false;
     ink_ = QRectF();
     if (text.isEmpty())
         return;
+    const QRectF bounds = placeLines();
+    clipped_ = !QRectF(QPointF(0, 0), area).contains(bounds);
+    ink_ = clipped_ ? QRectF(QPointF(0, 0), area) : glyphBoxes();
+}
 
-    // Lines start on whole pixels, one leading apart, until the area is full.
-    const double leading = QFontMetricsF(font).leading();
+void CaptionLayout::startLayout()
+{
+    layout_.clearLayout();
+    layout_.setText(asDrawTextShowsIt(text_));
+    layout_.setFont(font_);
+    QTextOption option;
+    option.setTextDirection(direction_);
+    option.setAlignment(Qt::AlignLeft); // the lines are centred by hand, as drawText does
+    layout_.setTextOption(option);
+    layout_.setCacheEnabled(true);
+}
+
+// Lines start on whole pixels, one leading apart, until the area is full.
+// Returns the box the lines fill, as drawText places it in the area.
+QRectF CaptionLayout::placeLines()
+{
+    const double leading = QFontMetricsF(font_).leading();
     double height = -leading;
     double width = 0;
     layout_.beginLayout();
     for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
-        line.setLineWidth(std::max(0.0, area.width()));
+        line.setLineWidth(std::max(0.0, area_.width()));
         height = std::ceil(height + leading);
         line.setPosition(QPointF(0, height));
         height += line.ascent() + line.descent();
         width = std::max(width, line.naturalTextWidth());
-        if (height >= area.height())
+        if (height >= area_.height())
             break;
     }
     layout_.endLayout();
+    return QRectF(centred_ ? (area_.width() - width) / 2 : 0, 0, width, height);
+}
 
-    const QRectF bounds(centred ? (area.width() - width) / 2 : 0, 0, width, height);
-    clipped_ = !QRectF(QPointF(0, 0), area).contains(bounds);
-    if (clipped_) {
-        ink_ = QRectF(QPointF(0, 0), area);
-        return;
-    }
-    // Only glyphs are drawn: the line boxes above and below them stay bare.
+// Only glyphs are drawn: the line boxes above and below them stay bare.
+QRectF CaptionLayout::glyphBoxes() const
+{
+    QRectF boxes;
     for (int i = 0; i < layout_.lineCount(); ++i) {
         const QTextLine line = layout_.lineAt(i);
         const QPointF origin(lineOffset(line), 0);
@@ -90,9 +101,10 @@ void CaptionLayout::layOut(const QString& text, const QFont& font, QSizeF area, 
             const QList<quint32> glyphs = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
             for (qsizetype g = 0; g < glyphs.size(); ++g)
-                ink_ |= font.boundingRect(glyphs[g]).translated(positions[g] + origin);
+                boxes |= font.boundingRect(glyphs[g]).translated(positions[g] + origin);
         }
     }
+    return boxes;
 }
 
 double CaptionLayout::lineOffset(const QTextLine& line) const

@@ -44,6 +44,9 @@ public:
     QRectF characterArea(int position, QPointF areaTopLeft) const;
 
 private:
+    void startLayout();
+    QRectF placeLines();
+    QRectF glyphBoxes() const;
     double lineOffset(const QTextLine& line) const;
 
     QString text_;
