@@ -1,12 +1,14 @@
 #include "app/entree.h"
 
 #include "app/tool_icon.h"
+#include "app/tool_name.h"
 #include "main_window/form1.h"
+#include "toolkit/event_handler.h"
 #include "toolkit/system_colours.h"
 
 #include <cmath>
 
-Entree::Entree() = default;
+Entree::Entree() { toolkit::setToolName(ToolName); }
 Entree::~Entree() = default;
 
 // Starts the tool, and starts the diagram afresh on every change of scale:

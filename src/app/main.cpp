@@ -1,6 +1,7 @@
 #include "app/character_type.h"
 #include "app/entree.h"
 #include "app/platform_search.h"
+#include "app/tool_name.h"
 #include "toolkit/wayland_session.h"
 
 #include <QApplication>
@@ -68,7 +69,7 @@ int main(int, char* argv[])
 {
     keepCharacterTypeUtf8();
     qtHandler = qInstallMessageHandler(handleMessage);
-    toolkit::passWaylandMessagesThroughQt();
+    toolkit::passWaylandMessagesThroughQt(WaylandLogCategory);
     // The tool takes no command line: Qt sees the program name and the
     // platforms to try.
     QByteArray platforms = search.platformsToTry();

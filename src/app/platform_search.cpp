@@ -1,5 +1,7 @@
 #include "app/platform_search.h"
 
+#include "app/tool_name.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -54,7 +56,7 @@ bool PlatformSearch::note(const char* category, const QString& message)
     // Said by Qt's X11 and Wayland platforms, and by the Wayland library,
     // when a server cannot be reached.
     const bool refused = (from == QLatin1String("qt.qpa.xcb") && message.contains(QLatin1String("could not connect to display")))
-        || message.startsWith(QLatin1String("Failed to create wl_display")) || from == QLatin1String("loxane.wayland");
+        || message.startsWith(QLatin1String("Failed to create wl_display")) || from == QLatin1String(WaylandLogCategory);
     tried_ = tried_ || refused;
     return refused;
 }
@@ -87,5 +89,7 @@ std::string PlatformSearch::noWindowLine() const
                                     : QStringLiteral("unset QT_QPA_PLATFORM=%1").arg(forced_);
     if (missing_.contains(Wayland))
         advice = QStringLiteral("install qt6-wayland or ") + advice;
-    return QStringLiteral("loxane: no window can be opened: %1; %2.\n").arg(reasons.join(QLatin1String(" and ")), advice).toStdString();
+    return QStringLiteral("%1: no window can be opened: %2; %3.\n")
+        .arg(QLatin1String(ToolName), reasons.join(QLatin1String(" and ")), advice)
+        .toStdString();
 }

@@ -5,6 +5,12 @@
 
 namespace toolkit {
 
+namespace {
+const char* toolName = "";
+} // namespace
+
+void setToolName(const char* name) noexcept { toolName = name; }
+
 // Called from inside a catch block: the exception being handled is the one
 // to report.
 void reportDroppedEvent(const char* handler) noexcept
@@ -12,9 +18,9 @@ void reportDroppedEvent(const char* handler) noexcept
     try {
         throw;
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "loxane: %s: %s\n", handler, error.what());
+        std::fprintf(stderr, "%s: %s: %s\n", toolName, handler, error.what());
     } catch (...) {
-        std::fprintf(stderr, "loxane: %s: unknown exception\n", handler);
+        std::fprintf(stderr, "%s: %s: unknown exception\n", toolName, handler);
     }
 }
 

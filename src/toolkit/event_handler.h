@@ -5,8 +5,12 @@
 
 namespace toolkit {
 
+// Names the tool in the reports below; the start-up sets it, before any
+// event. The name must last as long as the program.
+void setToolName(const char* name) noexcept;
+
 // Reports an exception a handler let out, one line on standard error:
-// "loxane: <handler>: <what>".
+// "<tool>: <handler>: <what>".
 void reportDroppedEvent(const char* handler) noexcept;
 
 // The handler of a control's event, with the name it answers to. The toolkit

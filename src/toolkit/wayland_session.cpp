@@ -66,10 +66,9 @@ bool offersGlobal(const char* interface)
 }
 } // namespace
 
-Q_LOGGING_CATEGORY(waylandLibrary, "loxane.wayland")
-
-void passWaylandMessagesThroughQt()
+void passWaylandMessagesThroughQt(const char* category)
 {
+    static const QLoggingCategory waylandLibrary(category);
     wl_log_set_handler_client([](const char* format, va_list arguments) {
         char text[1024];
         std::vsnprintf(text, sizeof text, format, arguments);

@@ -11,9 +11,10 @@ namespace toolkit {
 bool onWayland();
 
 // The Wayland library writes its complaints straight to standard error;
-// passed through Qt's messages (category "loxane.wayland"), they are shown,
-// or held back, as Qt's own are. For before the application starts.
-void passWaylandMessagesThroughQt();
+// passed through Qt's messages, in the tool's log category, they are shown,
+// or held back, as Qt's own are. Once, before the application starts; the
+// category's name must last as long as the program.
+void passWaylandMessagesThroughQt(const char* category);
 
 // Whether the compositor lets a program bring one of its windows to the
 // front (xdg_activation_v1), through which Qt then activates it. Asked
