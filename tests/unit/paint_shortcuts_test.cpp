@@ -159,4 +159,23 @@ TEST(PaintShortcuts, KeptPixelsBlendBackAsDrawingAgainWould)
             }
 }
 
+// Kept pixels are of the density they were drawn at: a window moved to a
+// screen of another density draws them again.
+TEST(PaintShortcuts, KeptPixelsFollowAChangeOfDensity)
+{
+    QRandomGenerator random(12);
+    const auto draw = [](QPainter& p) {
+        p.setPen(toolkit::Line::pen(Qt::blue, 1));
+        p.drawLine(QPointF(20.3, 30.6), QPointF(90.2, 70.1));
+    };
+    const QRectF bounds(15, 25, 80, 50);
+    const QRegion exposed(0, 0, 120, 120);
+    toolkit::KeptDrawing kept;
+    for (double ratio : {1.0, 2.0, 1.0}) {
+        const QImage background = noise({120, 120}, ratio, random);
+        const QImage blended = paintedOn(background, [&](QPainter& p) { kept.paint(p, bounds, true, exposed, draw); });
+        ASSERT_EQ(blended, paintedOn(background, draw)) << "ratio " << ratio;
+    }
+}
+
 } // namespace
