@@ -21,7 +21,7 @@ press() {
 # cycle ends with the result, the wind, the current and the boat. Up on the
 # boat says its new speed, then the ground track.
 press shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
-expect_said "bateau image." "Shift+Tab to « bateau »"
+expect_said "bateau image" "Shift+Tab to « bateau »"
 expect_said "7,1 nœuds, 315 degrés" "the boat's readout as it takes the focus"
 press Up
 expect_said "bateau, 7,2 nœuds, 315 degrés. route fond, " "Up on « bateau »"
