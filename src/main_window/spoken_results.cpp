@@ -4,6 +4,7 @@
 #include "diagram/diagram_state.h"
 #include "diagram/spoken.h"
 #include "main_window/form1.h"
+#include "main_window/form1_design.h"
 #include "toolkit/announcement.h"
 
 namespace {
@@ -59,5 +60,5 @@ void Form1::sayHour(int Index)
 
 void Form1::sayScale(int Index)
 {
-    toolkit::announceFrom(*this, [&] { return QStringLiteral("échelle %1 nœuds choisie").arg((Index + 1) * 5); });
+    toolkit::announceFrom(*this, [&] { return QStringLiteral("échelle %1 nœuds choisie").arg(form1_design::ScaleKnots[Index]); });
 }

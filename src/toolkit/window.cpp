@@ -14,7 +14,6 @@
 
 #include <algorithm>
 
-
 namespace toolkit {
 
 namespace {
