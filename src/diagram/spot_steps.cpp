@@ -18,26 +18,25 @@ constexpr double InsideRim = 1 - 1e-6;
 // The default wind point, (-10, 10), lies this far from the centre.
 const double DefaultWindDistance = std::hypot(10.0, 10.0);
 
-int tenthsBy(Step step)
-{
-    switch (step) {
-    case Step::Faster: return 1;
-    case Step::Slower: return -1;
-    case Step::MuchFaster: return 10;
-    case Step::MuchSlower: return -10;
-    default: return 0;
-    }
-}
+// What each step adds: tenths of a knot, or degrees clockwise.
+struct Change {
+    int tenths;
+    int degrees;
+};
 
-int degreesBy(Step step)
+Change changeBy(Step step)
 {
     switch (step) {
-    case Step::Clockwise: return 1;
-    case Step::Anticlockwise: return -1;
-    case Step::MuchClockwise: return 10;
-    case Step::MuchAnticlockwise: return -10;
-    default: return 0;
+    case Step::Faster: return {1, 0};
+    case Step::Slower: return {-1, 0};
+    case Step::MuchFaster: return {10, 0};
+    case Step::MuchSlower: return {-10, 0};
+    case Step::Clockwise: return {0, 1};
+    case Step::Anticlockwise: return {0, -1};
+    case Step::MuchClockwise: return {0, 10};
+    case Step::MuchAnticlockwise: return {0, -10};
     }
+    return {0, 0};
 }
 
 Offset alongHeading(double length, std::int16_t heading, float Pi)
@@ -55,11 +54,11 @@ int shownTenths(float x, float y, float twipsPerKnot)
     return static_cast<int>(std::lround(knots * 10));
 }
 
-bool turns(Step step) { return degreesBy(step) != 0; }
+bool turns(Step step) { return changeBy(step).degrees != 0; }
 
 std::int16_t turned(std::int16_t heading, Step step)
 {
-    const int degrees = degreesBy(step);
+    const int degrees = changeBy(step).degrees;
     if (degrees == 0)
         return heading;
     return static_cast<std::int16_t>(((heading + degrees) % 360 + 360) % 360);
@@ -67,7 +66,7 @@ std::int16_t turned(std::int16_t heading, Step step)
 
 Shown stepped(Shown shown, Step step, std::int16_t scaleKnots)
 {
-    return {std::clamp(shown.tenths + tenthsBy(step), 0, scaleKnots * 10), turned(shown.heading, step)};
+    return {std::clamp(shown.tenths + changeBy(step).tenths, 0, scaleKnots * 10), turned(shown.heading, step)};
 }
 
 Offset offsetShowing(Shown shown, float twipsPerKnot, float radius, float Pi)
