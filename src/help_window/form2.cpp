@@ -21,7 +21,6 @@ Form2::Form2(const QIcon& icon) : toolkit::Window(QStringLiteral("Aide"), 13200,
     Label1.setTop(60);
     Label1.setWidth(13005);
     Label1.setHeight(225);
-    setDrawingOrder({&Label1});
     // The keyboard rests on the text, so that a screen reader reads it from
     // its start as the window opens, then line by line.
     Label1.setReadFromKeyboard(true);

@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QScreen>
 
-#include <algorithm>
 
 namespace toolkit {
 
@@ -146,17 +145,11 @@ void Window::invalidateWholePixels(const QRect& area)
 
 void Window::release(const LightControl* control)
 {
-    drawingOrder_.remove(control);
-    unsettled_.erase(std::remove(unsettled_.begin(), unsettled_.end(), control), unsettled_.end());
+    std::erase(controls_, control);
+    std::erase(unsettled_, control);
     std::erase_if(windowlessStops_, [&](const auto& stop) { return stop.second == control; });
     if (focused_ == control)
         focused_ = nullptr;
-}
-
-void Window::setDrawingOrder(const std::vector<const LightControl*>& frontFirst)
-{
-    drawingOrder_.reorder(frontFirst, windowTitle());
-    update();
 }
 
 void Window::adoptTabStop(QWidget* control, int tabPosition)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "toolkit/drawing_order.h"
 #include "toolkit/event_handler.h"
 #include "toolkit/persistent_surface.h"
 
@@ -16,8 +15,9 @@ class LightControl;
 class OptionButton;
 
 // A top-level window laid out in twips. It paints, back to front: its
-// background or its persistent drawing, then its windowless controls in
-// their drawing order; native buttons lie above all of them.
+// background or its persistent drawing, then its windowless controls in the
+// order they were made, each in front of those before it; native buttons lie
+// above all of them.
 class Window : public QWidget {
     Q_OBJECT
 public:
@@ -28,12 +28,10 @@ public:
     QColor backColor() const { return backColor_; }
     void setBackColor(const QColor& colour);
 
-    // Front first, every windowless control of the window once (see
-    // DrawingOrder::reorder). Until then, and for a control made later, the
-    // one made last lies in front.
-    void setDrawingOrder(const std::vector<const LightControl*>& frontFirst);
-    // The windowless controls, back to front: the order they are painted in.
-    const std::vector<LightControl*>& controls() const { return drawingOrder_.backToFront(); }
+    // The windowless controls, back to front: the order they were made in,
+    // which is the one order that painting, the pointer and assistive
+    // technology go by.
+    const std::vector<LightControl*>& controls() const { return controls_; }
 
     // The outer height, title bar and borders included; the width stays.
     // Positions and sizes are checked as a control's are (checkedTwips).
@@ -81,7 +79,7 @@ public:
     void joinOptionGroup(OptionButton* button) { optionButtons_.push_back(button); }
     // A windowless control joins its window as it is made, and leaves it as
     // it goes.
-    void adopt(LightControl* control) { drawingOrder_.add(control); }
+    void adopt(LightControl* control) { controls_.push_back(control); }
     void release(const LightControl* control);
     void selectOnly(const OptionButton* chosen);
 
@@ -109,7 +107,7 @@ private:
     QColor backColor_;
     std::optional<PersistentSurface> surface_;
     bool keyPreview_ = false;
-    DrawingOrder drawingOrder_;
+    std::vector<LightControl*> controls_; // back to front
     std::vector<LightControl*> unsettled_;
     std::vector<OptionButton*> optionButtons_;
     std::map<int, QWidget*> tabStops_;

@@ -5,8 +5,8 @@
 namespace {
 QtMessageHandler qtHandler = nullptr;
 
-// A critical message is a fault the program found in itself, such as a
-// control left out of its window's drawing order: it fails the test.
+// A critical message, Qt's or the program's, reports a fault found at run
+// time: it fails the test.
 void failOnCritical(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtCriticalMsg)

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 
-#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -35,7 +34,6 @@ protected:
     {
         disc.setBox(1200, 1200, 600, 600);
         disc.setFillColor(Red);
-        window.setDrawingOrder({&disc});
     }
     bool greenAt(double x, double y) { return anyNear(renderWindow(window), x, y, 1, isGreen); }
 
@@ -126,7 +124,6 @@ TEST_F(BareWindow, BoxesLieOnWholePixelsWithSolidBordersAndCorners)
     panel.setBox(60, 1500, 1218, 393); // 81.2 x 26.2 px from (4, 100)
     panel.setFillColor(Panel);
     panel.setOutline(Outline::Solid, Blue, 1);
-    window.setDrawingOrder({&label, &panel, &disc}); // the disc, unplaced, shows nowhere
     const QImage image = renderWindow(window);
 
     const QColor black(Qt::black);
@@ -148,7 +145,6 @@ TEST_F(BareWindow, CaptionBreaksAtACarriageReturnAndWrapsAtTheWidth)
     label.setBox(150, 150, 1500, 900); // 100 x 60 px from (10, 10)
     label.setBackColor(White);
     label.setForeColor(QColor(Qt::black));
-    window.setDrawingOrder({&label, &disc}); // the disc, unplaced, shows nowhere
     // The ink's lowest row and rightmost column.
     const auto inkExtent = [&](const QString& caption) {
         label.setCaption(caption);
@@ -195,18 +191,7 @@ TEST_F(BareWindow, ClearingErasesTheDrawingButNotTheControls)
     EXPECT_EQ(pixelAtTwips(renderWindow(window), 1500, 1500), Red);
 }
 
-TEST_F(BareWindow, AControlLeftOutOfTheDrawingOrderIsAFaultYetStillPainted)
-{
-    putDisc();
-    Shape square(window, ShapeKind::Rectangle);
-    square.setBox(600, 600, 600, 600);
-    square.setFillColor(Green);
-    EXPECT_NONFATAL_FAILURE(window.setDrawingOrder({&disc}), "left out of its drawing order");
-    EXPECT_TRUE(greenAt(900, 900));
-    EXPECT_EQ(pixelAtTwips(renderWindow(window), 1500, 1500), Red);
-}
-
-TEST(DrawingOrder, OverlapsFollowTheLayout)
+TEST(DrawingOrder, OverlapsFollowTheDeclarationOrder)
 {
     StartedTool tool;
     Form1& form = tool.form();
