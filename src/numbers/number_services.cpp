@@ -1,5 +1,6 @@
 #include "numbers/number_services.h"
 
+#include "numbers/decimal_digits.h"
 #include "numbers/runtime_error.h"
 
 #include <QLocale>
@@ -62,87 +63,6 @@ Pattern parsePattern(std::string_view text)
     }
     return pattern;
 }
-
-// A value cut to its first fifteen significant digits, as the user reads it,
-// then rounded half away from zero at a given decimal place. Rounding the
-// binary value instead would turn 0.15 (really 0.1499999...) into 0.1.
-class DecimalDigits {
-public:
-    static constexpr int significant = 15;
-
-    DecimalDigits(double value, int decimals)
-    {
-        if (value == 0.0)
-            return;
-        std::array<char, 32> text {};
-        const auto written = std::to_chars(text.data(), text.data() + text.size(), value,
-                                           std::chars_format::scientific, significant - 1);
-        const char* cursor = text.data();
-        negative_ = *cursor == '-';
-        cursor += negative_ ? 1 : 0;
-        // "d.dddddddddddddde[+-]x": one digit, the point, then the rest.
-        digits_[0] = *cursor;
-        std::copy_n(cursor + 2, significant - 1, digits_.begin() + 1);
-        cursor += 2 + (significant - 1) + 1;
-        cursor += *cursor == '+' ? 1 : 0;
-        std::from_chars(cursor, written.ptr, exponent_);
-        roundAt(decimals);
-    }
-
-    bool isZero() const { return count_ == 0; }
-    bool isNegative() const { return negative_ && !isZero(); }
-    // The power of ten of the leading digit; meaningless for zero.
-    int exponent() const { return exponent_; }
-
-    char digitAt(int power) const
-    {
-        const int index = exponent_ - power;
-        return index >= 0 && index < count_ ? digits_[index] : '0';
-    }
-
-private:
-    void roundAt(int decimals)
-    {
-        const int kept = exponent_ + decimals + 1;
-        if (kept >= significant) {
-            count_ = significant;
-            return;
-        }
-        if (kept < 0 || (kept == 0 && digits_[0] < '5'))
-            return; // everything lies below half the last place
-        if (kept == 0) {
-            setToOne(-decimals);
-            return;
-        }
-        count_ = kept;
-        if (digits_[kept] >= '5')
-            carryUp();
-    }
-
-    void carryUp()
-    {
-        for (int index = count_ - 1; index >= 0; --index) {
-            if (digits_[index] != '9') {
-                ++digits_[index];
-                return;
-            }
-            digits_[index] = '0';
-        }
-        setToOne(exponent_ + 1);
-    }
-
-    void setToOne(int power)
-    {
-        digits_[0] = '1';
-        count_ = 1;
-        exponent_ = power;
-    }
-
-    std::array<char, significant> digits_ {};
-    int count_ = 0;
-    int exponent_ = 0;
-    bool negative_ = false;
-};
 
 } // namespace
 

@@ -41,7 +41,7 @@ protected:
     Shape disc{window, ShapeKind::Circle};
 };
 
-TEST_F(BareWindow, PropertiesReadBackAsSetAndNonFiniteOnesAreRefused)
+TEST_F(BareWindow, PropertiesReadBackAsSet)
 {
     Label label(window);
     EXPECT_EQ(label.backColor(), systemColour(SystemColour::ButtonFace)); // a label's default colours
@@ -52,6 +52,17 @@ TEST_F(BareWindow, PropertiesReadBackAsSetAndNonFiniteOnesAreRefused)
     EXPECT_EQ(label.height(), 372.125f);
     EXPECT_EQ(label.caption(), QStringLiteral("un\rdeux "));
 
+    PushButton button(window, QStringLiteral("10"), {300, 300, 312, 252}, 5);
+    button.setBackColor(QColor(100, 255, 100));
+    EXPECT_EQ(button.backColor(), QColor(100, 255, 100));
+    // Just inside the outer line and the bevel: the face in exactly that colour.
+    EXPECT_EQ(renderWindow(window).pixelColor(button.geometry().topLeft() + QPoint(2, 2)), QColor(100, 255, 100));
+}
+
+TEST_F(BareWindow, NonFiniteValuesAreRefusedAndTheOldOnesKept)
+{
+    Label label(window);
+    label.setLeft(1234.567f);
     EXPECT_THROW(label.setLeft(std::numeric_limits<float>::quiet_NaN()), numbers::RuntimeError);
     EXPECT_EQ(label.left(), 1234.567f);
     Line line(window);
@@ -63,9 +74,16 @@ TEST_F(BareWindow, PropertiesReadBackAsSetAndNonFiniteOnesAreRefused)
         EXPECT_EQ(error.kind(), numbers::ErrorKind::InvalidPropertyValue);
     }
     EXPECT_EQ(line.y2(), 4130.4546f);
+}
 
-    // Finite but beyond any pixel a window has: the overflow a run-time error
-    // is, and the property keeps its value.
+// Finite but beyond any pixel a window has: the overflow a run-time error
+// is, and the property keeps its value.
+TEST_F(BareWindow, PlacesBeyondAnyPixelOverflowAndTheOldOnesAreKept)
+{
+    Label label(window);
+    label.setBox(1234.567f, -0.25f, 612, 372.125f);
+    Line line(window);
+    line.setEnds(2436, 2526, 831.5454f, 4130.4546f);
     Shape shape(window, ShapeKind::Circle);
     shape.setBox(100, 200, 300, 400);
     window.setAutoRedraw(true);
@@ -105,12 +123,6 @@ TEST_F(BareWindow, PropertiesReadBackAsSetAndNonFiniteOnesAreRefused)
     EXPECT_EQ(line.y1(), -9e8f);
     window.drawCircle(1500, 1500, 9e8f, Blue);
     EXPECT_EQ(figures(), std::get<8>(kept) + 1);
-
-    PushButton button(window, QStringLiteral("10"), {300, 300, 312, 252}, 5);
-    button.setBackColor(QColor(100, 255, 100));
-    EXPECT_EQ(button.backColor(), QColor(100, 255, 100));
-    // Just inside the outer line and the bevel: the face in exactly that colour.
-    EXPECT_EQ(renderWindow(window).pixelColor(button.geometry().topLeft() + QPoint(2, 2)), QColor(100, 255, 100));
 }
 
 TEST_F(BareWindow, BoxesLieOnWholePixelsWithSolidBordersAndCorners)
