@@ -23,6 +23,15 @@ Qt::WindowFlags flagsFor(Window::Border border)
     return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 }
+
+// The toolkit's accessible windows are made known before a window is: Qt
+// 6.8 asks for a window's accessible interface while it is being made, even
+// with no screen reader, and keeps the first it got.
+Qt::WindowFlags withAccessibilityInstalled(Qt::WindowFlags flags)
+{
+    installAccessibility();
+    return flags;
+}
 } // namespace
 
 int Window::modifierMask(Qt::KeyboardModifiers modifiers)
@@ -32,7 +41,7 @@ int Window::modifierMask(Qt::KeyboardModifiers modifiers)
 }
 
 Window::Window(const QString& caption, float clientWidth, float clientHeight, Border border)
-    : QWidget(nullptr, flagsFor(border)), border_(border)
+    : QWidget(nullptr, withAccessibilityInstalled(flagsFor(border))), border_(border)
 {
     setWindowTitle(caption);
     const QSize client(wholePixels(clientWidth), wholePixels(clientHeight));
@@ -43,7 +52,6 @@ Window::Window(const QString& caption, float clientWidth, float clientHeight, Bo
     setMouseTracking(true);
     // The window paints every pixel itself, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    installAccessibility();
 }
 
 void Window::setBackColor(const QColor& colour)
