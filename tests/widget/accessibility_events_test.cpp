@@ -81,7 +81,7 @@ TEST(AccessibilityActive, ChangedTextsShownControlsAndWarningsAreAnnouncedAndNot
     QAccessible::installUpdateHandler(previous);
 }
 
-// What the notifications said, as a screen reader reads each when shown.
+// What the announcements said, as a screen reader hears each.
 std::vector<QString> notified;
 std::vector<QAccessible::Event> scaleEvents;
 Form1* watched = nullptr;
@@ -89,8 +89,13 @@ Form1* watched = nullptr;
 void recordSpoken(QAccessibleEvent* event)
 {
     QAccessibleInterface* source = event->accessibleInterface();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        notified.push_back(static_cast<QAccessibleAnnouncementEvent*>(event)->message());
+#else
     if (event->type() == QAccessible::ObjectShow && source && source->role() == QAccessible::Notification)
         notified.push_back(source->text(QAccessible::Name));
+#endif
     for (int i = 0; watched && i < watched->Cinq.size(); ++i)
         if (source == readerOf(watched->Cinq(i)))
             scaleEvents.push_back(event->type());
