@@ -138,17 +138,21 @@ orca_said() {
     tail -n +"$((${ORCA_MARK:-0} + 1))" "$ORCA_LOG" | awk '
         function flush() {
             if (speaking) {
-                sub(/^\[[^]]*\] /, "", text) # the object read in say-all mode
+                # The object read in say-all mode: Orca 43 names it in
+                # brackets, Orca 48 as its Python object.
+                sub(/^(\[[^]]*\]|<[^>]*>) /, "", text)
                 sub(/^\047/, "", text)
-                sub(/\047 ?(\[?\{[^}]*\}\]?|\([0-9]+-[0-9]+, current: [0-9]+\))?$/, "", text)
+                # What follows the text: the voice (Orca 48 nests it), or
+                # the say-all offsets.
+                sub(/\047 ?(\[?\{.*\}\]?|\([0-9]+-[0-9]+, current: [0-9]+\))?$/, "", text)
                 sub(/( \/ )+$/, "", text)
                 print text
             }
             speaking = 0
         }
         /^[0-9:.]+ - / { flush() }
-        /^[0-9:.]+ - (SPEECH OUTPUT|DEFAULT SAY ALL): / {
-            sub(/^[0-9:.]+ - [A-Z ]+: /, ""); text = $0; speaking = 1; next
+        /^[0-9:.]+ - (SPEECH OUTPUT|DEFAULT:? SAY ALL): / {
+            sub(/^[0-9:.]+ - [A-Z :]+: /, ""); text = $0; speaking = 1; next
         }
         /^                  / && speaking { sub(/^ +/, ""); text = text " / " $0; next }
         { flush() }
