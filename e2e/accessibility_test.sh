@@ -9,8 +9,13 @@ e2e_start_display
 e2e_start_accessibility_bus
 e2e_start_tool "$1"
 
+# What the main window offers a screen reader, listed by the window itself
+# (the French start-up, as the tool's here).
+[[ -x "${LOXANE_MAIN_WINDOW_READING:-}" ]] || e2e_fail "LOXANE_MAIN_WINDOW_READING names no program (run through ctest)"
+offered=$(QT_QPA_PLATFORM=offscreen "$LOXANE_MAIN_WINDOW_READING") || e2e_fail "the window's own listing failed"
+
 # Debian's own Python, which holds pyatspi; another one may come first on
 # the PATH.
-/usr/bin/python3 "$(dirname "$0")/accessibility_reader.py" "$(basename "$1")" "$E2E_TITLE" \
+printf '%s\n' "$offered" | /usr/bin/python3 "$(dirname "$0")/accessibility_reader.py" "$(basename "$1")" "$E2E_TITLE" \
     || e2e_fail "the screen reader's view of the tool is wrong (see above)"
 echo "accessibility: texts, spots, buttons, an action with its announcement and the help text read"
