@@ -159,10 +159,10 @@ orca_said() {
         END { flush() }'
 }
 
-# Waits up to $2 seconds (5 by default) until Orca has said something that
-# holds the text $1 since the mark.
+# Waits up to $2 seconds (15 by default: a loaded machine slows Orca
+# down) until Orca has said something that holds the text $1 since the mark.
 orca_wait_said() {
-    local tenths=$((${2:-5} * 10))
+    local tenths=$((${2:-15} * 10))
     while ((tenths-- > 0)); do
         orca_said | grep -qF -- "$1" && return 0
         sleep 0.1
