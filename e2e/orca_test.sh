@@ -53,8 +53,8 @@ expect_said "Mouvoir la souris dans le cercle en maintenant le clic pour modifie
 press Down Down
 expect_said "Mouvoir la souris en maintenant le clic sur les spots de couleur" "Down, Down in the help text"
 press Prior KP_Add
-# Say-all goes at the speech synthesiser's pace: a few lines on prove it
-# reads on from line to line.
-orca_wait_said " -Le cap/vitesse fond du bateau (vert)" 20 \
+# Say-all goes at the speech synthesiser's pace: the next paragraph read
+# proves it reads on from line to line.
+orca_wait_said "Mouvoir la souris en maintenant le clic sur les spots de couleur" 30 \
     || fail "say-all did not read on through the help text: $(orca_said | paste -sd '|')"
 echo "orca: a scale, the boat moved, an hour recorded and the help text heard, line by line and read on"
