@@ -40,7 +40,7 @@ void Form1::CalculMeans()
         resumeNext([&] { s.MeanCurrentSpeed = speedAsSingle(v.SumCurrentX, v.SumCurrentY, s.TwipsPerKnot); });
         resumeNext([&] { HeadingFromOffset(v.SumCurrentX, v.SumCurrentY, s.MeanCurrentDir, v.Dx, v.Dy, s.Pi); });
 
-        for (toolkit::LightControl* control : meanDisplay_)
+        for (toolkit::WindowlessControl* control : meanDisplay_)
             resumeNext([&] { control->setVisible(true); });
 
         // Rebuilt from speed and bearing, so the line ends on the mean current.
@@ -62,7 +62,7 @@ void Form1::CalculMeans()
         placeSpot(Vfmoyen, v.MeanGroundX, v.MeanGroundY);
         placeLineFromCentre(Lfmoyen, v.MeanGroundX, v.MeanGroundY);
     } else {
-        for (toolkit::LightControl* control : meanDisplay_)
+        for (toolkit::WindowlessControl* control : meanDisplay_)
             resumeNext([&] { control->setVisible(false); });
         resumeNext([&] { COGMean.setVisible(false); });
         resumeNext([&] { Label3.setCaption(QString()); });

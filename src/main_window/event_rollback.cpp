@@ -5,7 +5,7 @@
 EventRollback::EventRollback(Form1& form, DiagramState& state, std::function<void()> drawRose)
     : form_(form), live_(state), drawRose_(std::move(drawRose))
 {
-    for (toolkit::LightControl* control : form.controls())
+    for (toolkit::WindowlessControl* control : form.controls())
         if (auto* label = dynamic_cast<toolkit::Label*>(control))
             captions_.emplace_back(label, QString());
     for (toolkit::PushButton* button : form.findChildren<toolkit::PushButton*>(Qt::FindDirectChildrenOnly))

@@ -16,7 +16,7 @@ Form1::Form1(DiagramState& state, std::function<void()> main, std::function<void
 
 Form1::~Form1() = default;
 
-void Form1::designShowing(toolkit::LightControl& control, form1_design::Showing showing)
+void Form1::designShowing(toolkit::WindowlessControl& control, form1_design::Showing showing)
 {
     control.setVisible(showing == Shown || showing == WithTheMeans);
     if (showing == WithTheMeans || showing == HiddenWithTheMeans)

@@ -67,11 +67,11 @@ private:
     friend class form1_design::Line;
     // Sets whether a control shows as the window is made, and lists it
     // among those that show and hide with the means when its design says so.
-    void designShowing(toolkit::LightControl& control, form1_design::Showing showing);
+    void designShowing(toolkit::WindowlessControl& control, form1_design::Showing showing);
 
     // What shows only while some hour is recorded; COGMean is shown apart,
     // once its text is ready.
-    std::vector<toolkit::LightControl*> meanDisplay_;
+    std::vector<toolkit::WindowlessControl*> meanDisplay_;
 
     using enum form1_design::Colour;
     using enum form1_design::Typeface;

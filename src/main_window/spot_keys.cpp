@@ -45,7 +45,8 @@ bool dragging() { return QGuiApplication::mouseButtons() != Qt::NoButton; }
 void Form1::designKeyboard()
 {
     int tabPosition = 68; // after the last hour's erase button
-    for (toolkit::LightControl* stop : std::initializer_list<toolkit::LightControl*>{&Vb, &Vc, &Lv1, &Vf, &Vcmoyen, &Vfmoyen})
+    using Stops = std::initializer_list<toolkit::WindowlessControl*>;
+    for (toolkit::WindowlessControl* stop : Stops{&Vb, &Vc, &Lv1, &Vf, &Vcmoyen, &Vfmoyen})
         stop->setTabPosition(tabPosition++);
     Vb.onKeyDown = undoable<int, int>("Vb_KeyDown", [this](int key, int shift) { Vb_KeyDown(key, shift); });
     Vc.onKeyDown = undoable<int, int>("Vc_KeyDown", [this](int key, int shift) { Vc_KeyDown(key, shift); });

@@ -1,6 +1,6 @@
 #include "toolkit/accessible_button.h"
 
-#include "toolkit/light_control.h"
+#include "toolkit/windowless_control.h"
 #include "toolkit/native_button.h"
 #include "toolkit/option_button.h"
 
@@ -19,7 +19,7 @@ QAbstractButton& AccessibleButton::button() const { return *static_cast<QAbstrac
 QAccessibleInterface* AccessibleButton::label() const
 {
     const auto* option = qobject_cast<const OptionButton*>(widget());
-    const LightControl* labelledBy = option ? option->labelledBy() : nullptr;
+    const WindowlessControl* labelledBy = option ? option->labelledBy() : nullptr;
     return labelledBy ? labelledBy->accessible() : nullptr;
 }
 

@@ -1,6 +1,6 @@
 #include "toolkit/accessible_control.h"
 
-#include "toolkit/light_control.h"
+#include "toolkit/windowless_control.h"
 #include "toolkit/window.h"
 
 namespace toolkit {

@@ -4,14 +4,14 @@
 
 namespace toolkit {
 
-class LightControl;
+class WindowlessControl;
 
 // What assistive technology reads of a windowless control: its role, name,
 // description and place on screen, and for text its every character and
 // line. Not a QObject: its control owns it and ends it.
 class AccessibleControl : public QAccessibleInterface, public QAccessibleTextInterface {
 public:
-    explicit AccessibleControl(const LightControl& control) : control_(control) {}
+    explicit AccessibleControl(const WindowlessControl& control) : control_(control) {}
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -49,7 +49,7 @@ private:
     // keyboard reads with a caret.
     bool hasText() const;
 
-    const LightControl& control_;
+    const WindowlessControl& control_;
 };
 
 } // namespace toolkit

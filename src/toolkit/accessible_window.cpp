@@ -1,7 +1,7 @@
 #include "toolkit/accessible_window.h"
 
 #include "toolkit/accessible_button.h"
-#include "toolkit/light_control.h"
+#include "toolkit/windowless_control.h"
 #include "toolkit/option_button.h"
 #include "toolkit/push_button.h"
 #include "toolkit/window.h"
@@ -49,7 +49,7 @@ std::vector<QAccessibleInterface*> AccessibleWindow::children() const
     for (QWidget* button : buttonsOf(toolkitWindow()))
         if (QAccessibleInterface* child = QAccessible::queryAccessibleInterface(button))
             placed.emplace_back(button->geometry(), child);
-    for (const LightControl* control : toolkitWindow().controls())
+    for (const WindowlessControl* control : toolkitWindow().controls())
         if (control->readable())
             placed.emplace_back(control->accessibleArea().toAlignedRect(), control->accessible());
     std::ranges::stable_sort(placed, [](const auto& a, const auto& b) {
@@ -85,7 +85,7 @@ QAccessibleInterface* AccessibleWindow::childAt(int x, int y) const
     for (QWidget* button : buttonsOf(toolkitWindow()))
         if (button->isVisible() && button->geometry().contains(at))
             return QAccessible::queryAccessibleInterface(button);
-    for (const LightControl* control : toolkitWindow().controls() | std::views::reverse)
+    for (const WindowlessControl* control : toolkitWindow().controls() | std::views::reverse)
         if (control->readable() && control->accessibleArea().contains(at))
             return control->accessible();
     return nullptr;
@@ -94,7 +94,7 @@ QAccessibleInterface* AccessibleWindow::childAt(int x, int y) const
 // A windowless control with the focus is where the window's focus lies.
 QAccessibleInterface* AccessibleWindow::focusChild() const
 {
-    const LightControl* focused = toolkitWindow().focusedControl();
+    const WindowlessControl* focused = toolkitWindow().focusedControl();
     return focused && focused->hasFocus() ? focused->accessible() : QAccessibleWidget::focusChild();
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "toolkit/light_control.h"
+#include "toolkit/windowless_control.h"
 #include "toolkit/twips.h"
 
 namespace toolkit {
 
 // A windowless control that covers a box given in twips.
-class BoxedControl : public LightControl {
+class BoxedControl : public WindowlessControl {
 public:
-    using LightControl::LightControl;
+    using WindowlessControl::WindowlessControl;
 
     float left() const { return left_; }
     float top() const { return top_; }

@@ -57,7 +57,7 @@ void Label::keyDown(int key, int shift)
 {
     const int moved = readFromKeyboard_ ? movedCaret(accessibleText(), caret_, key, shift) : -1;
     if (moved < 0) {
-        LightControl::keyDown(key, shift);
+        WindowlessControl::keyDown(key, shift);
         return;
     }
     if (moved == caret_)

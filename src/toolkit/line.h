@@ -2,7 +2,7 @@
 
 #include "toolkit/kept_drawing.h"
 #include "toolkit/twips.h"
-#include "toolkit/light_control.h"
+#include "toolkit/windowless_control.h"
 
 #include <QColor>
 #include <QPen>
@@ -10,9 +10,9 @@
 namespace toolkit {
 
 // A straight segment between two points given in twips.
-class Line : public LightControl {
+class Line : public WindowlessControl {
 public:
-    explicit Line(Window& owner) : LightControl(owner) {}
+    explicit Line(Window& owner) : WindowlessControl(owner) {}
 
     float x1() const { return x1_; }
     float y1() const { return y1_; }

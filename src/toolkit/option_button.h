@@ -6,7 +6,7 @@
 
 namespace toolkit {
 
-class LightControl;
+class WindowlessControl;
 
 // A round choice button. All option buttons of a window form one exclusive
 // group: a click selects it and clears the others. Clearing one from code
@@ -21,14 +21,14 @@ public:
 
     // The windowless control whose text tells what the button is about: its
     // label for assistive technology. It must outlive the button.
-    const LightControl* labelledBy() const { return labelledBy_; }
-    void setLabelledBy(const LightControl& label) { labelledBy_ = &label; }
+    const WindowlessControl* labelledBy() const { return labelledBy_; }
+    void setLabelledBy(const WindowlessControl& label) { labelledBy_ = &label; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const LightControl* labelledBy_ = nullptr;
+    const WindowlessControl* labelledBy_ = nullptr;
 };
 
 } // namespace toolkit

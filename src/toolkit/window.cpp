@@ -1,7 +1,7 @@
 #include "toolkit/window.h"
 
 #include "toolkit/accessible_window.h"
-#include "toolkit/light_control.h"
+#include "toolkit/windowless_control.h"
 #include "toolkit/option_button.h"
 #include "toolkit/twips.h"
 #include "toolkit/wayland_session.h"
@@ -151,7 +151,7 @@ void Window::invalidateWholePixels(const QRect& area)
         update(pixels);
 }
 
-void Window::release(const LightControl* control)
+void Window::release(const WindowlessControl* control)
 {
     std::erase(controls_, control);
     std::erase(unsettled_, control);
@@ -187,7 +187,7 @@ bool Window::event(QEvent* event)
 {
     // Qt begins a frame: what the controls settle now joins its region.
     if (event->type() == QEvent::UpdateRequest) {
-        for (LightControl* control : unsettled_)
+        for (WindowlessControl* control : unsettled_)
             control->settle();
         unsettled_.clear();
     }
@@ -210,7 +210,7 @@ void Window::paintEvent(QPaintEvent* event)
     // The exact region, not its bounding box: a drag dirties areas far
     // apart, and what lies only between them needs no painting.
     const QRegion& exposed = event->region();
-    for (const LightControl* control : controls())
+    for (const WindowlessControl* control : controls())
         if (control->visible() && exposed.intersects(control->paintedArea().toAlignedRect()))
             control->paint(painter, exposed);
     paintFocus(painter);
@@ -235,7 +235,7 @@ void Window::mouseMoveEvent(QMouseEvent* event)
     // the button ignored or one of a drag that started on the window.
     if (childAt(at.toPoint()))
         return;
-    for (const LightControl* control : controls())
+    for (const WindowlessControl* control : controls())
         if (control->visible() && control->takesPointerAt(at))
             return;
     if (onPointerMove)

@@ -11,7 +11,7 @@
 
 namespace toolkit {
 
-class LightControl;
+class WindowlessControl;
 class OptionButton;
 
 // A top-level window laid out in twips. It paints, back to front: its
@@ -31,7 +31,7 @@ public:
     // The windowless controls, back to front: the order they were made in,
     // which is the one order that painting, the pointer and assistive
     // technology go by.
-    const std::vector<LightControl*>& controls() const { return controls_; }
+    const std::vector<WindowlessControl*>& controls() const { return controls_; }
 
     // The outer height, title bar and borders included; the width stays.
     // Positions and sizes are checked as a control's are (checkedTwips).
@@ -68,19 +68,19 @@ public:
     void invalidatePixels(const QRectF& area);
     void invalidateWholePixels(const QRect& pixels);
     // A control with work left for when the next frame begins (see
-    // LightControl::settle); a frame is already due when it asks.
-    void settleBeforeNextFrame(LightControl* control) { unsettled_.push_back(control); }
+    // WindowlessControl::settle); a frame is already due when it asks.
+    void settleBeforeNextFrame(WindowlessControl* control) { unsettled_.push_back(control); }
     void adoptTabStop(QWidget* control, int tabPosition);
     // A windowless control that takes the keyboard focus in its turn among
     // the buttons, by tab position (see window_focus.cpp).
-    void adoptTabStop(LightControl* control, int tabPosition) { windowlessStops_[tabPosition] = control; }
-    LightControl* focusedControl() const { return focused_; }
-    void focusControl(LightControl* control, Qt::FocusReason reason);
+    void adoptTabStop(WindowlessControl* control, int tabPosition) { windowlessStops_[tabPosition] = control; }
+    WindowlessControl* focusedControl() const { return focused_; }
+    void focusControl(WindowlessControl* control, Qt::FocusReason reason);
     void joinOptionGroup(OptionButton* button) { optionButtons_.push_back(button); }
     // A windowless control joins its window as it is made, and leaves it as
     // it goes.
-    void adopt(LightControl* control) { controls_.push_back(control); }
-    void release(const LightControl* control);
+    void adopt(WindowlessControl* control) { controls_.push_back(control); }
+    void release(const WindowlessControl* control);
     void selectOnly(const OptionButton* chosen);
 
 protected:
@@ -97,7 +97,7 @@ private:
     void chainTabOrder();
     struct TabStop;
     std::vector<TabStop> tabCycle() const;
-    void showFocusOf(const LightControl* control);
+    void showFocusOf(const WindowlessControl* control);
     void paintFocus(QPainter& painter) const;
     void announceFocus() const;
     // 1 shift, 2 control, 4 alt, as the handlers take them.
@@ -107,12 +107,12 @@ private:
     QColor backColor_;
     std::optional<PersistentSurface> surface_;
     bool keyPreview_ = false;
-    std::vector<LightControl*> controls_; // back to front
-    std::vector<LightControl*> unsettled_;
+    std::vector<WindowlessControl*> controls_; // back to front
+    std::vector<WindowlessControl*> unsettled_;
     std::vector<OptionButton*> optionButtons_;
     std::map<int, QWidget*> tabStops_;
-    std::map<int, LightControl*> windowlessStops_;
-    LightControl* focused_ = nullptr; // while the window itself has the focus
+    std::map<int, WindowlessControl*> windowlessStops_;
+    WindowlessControl* focused_ = nullptr; // while the window itself has the focus
 
     // An outer height in pixels, asked for before the window had a frame.
     std::optional<int> unframedOuterHeight_;

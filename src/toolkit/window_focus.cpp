@@ -3,7 +3,7 @@
 // window itself holds Qt's, and hands the keys on to the control. One tab
 // cycle runs through both kinds by tab position.
 #include "toolkit/classic_look.h"
-#include "toolkit/light_control.h"
+#include "toolkit/windowless_control.h"
 #include "toolkit/window.h"
 
 #include <QFocusEvent>
@@ -16,7 +16,7 @@ namespace toolkit {
 
 struct Window::TabStop {
     QWidget* button;
-    LightControl* control;
+    WindowlessControl* control;
 
     bool takesFocus(const QWidget& window) const
     {
@@ -26,7 +26,7 @@ struct Window::TabStop {
     }
 };
 
-void LightControl::setTabPosition(int tabPosition)
+void WindowlessControl::setTabPosition(int tabPosition)
 {
     tabStop_ = true;
     owner_.adoptTabStop(this, tabPosition);
@@ -71,13 +71,13 @@ bool Window::focusNextPrevChild(bool next)
     return true;
 }
 
-bool LightControl::hasFocus() const { return window().focusedControl() == this && window().hasFocus(); }
+bool WindowlessControl::hasFocus() const { return window().focusedControl() == this && window().hasFocus(); }
 
-void Window::focusControl(LightControl* control, Qt::FocusReason reason)
+void Window::focusControl(WindowlessControl* control, Qt::FocusReason reason)
 {
     if (control == focused_ && hasFocus())
         return;
-    LightControl* before = focused_;
+    WindowlessControl* before = focused_;
     focused_ = control;
     showFocusOf(before);
     showFocusOf(control);
@@ -122,13 +122,13 @@ void Window::announceFocus() const
 void Window::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    const LightControl* had = focused_;
+    const WindowlessControl* had = focused_;
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
         focused_ = nullptr;
     showFocusOf(had);
 }
 
-void Window::showFocusOf(const LightControl* control)
+void Window::showFocusOf(const WindowlessControl* control)
 {
     if (control)
         invalidatePixels(control->focusRing());

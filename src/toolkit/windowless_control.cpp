@@ -1,4 +1,4 @@
-#include "toolkit/light_control.h"
+#include "toolkit/windowless_control.h"
 
 #include "toolkit/accessible_control.h"
 #include "toolkit/window.h"
@@ -8,16 +8,16 @@
 
 namespace toolkit {
 
-LightControl::LightControl(Window& owner) : owner_(owner) { owner_.adopt(this); }
+WindowlessControl::WindowlessControl(Window& owner) : owner_(owner) { owner_.adopt(this); }
 
-LightControl::~LightControl()
+WindowlessControl::~WindowlessControl()
 {
     owner_.release(this);
     if (accessibleId_)
         QAccessible::deleteAccessibleInterface(accessibleId_);
 }
 
-void LightControl::setVisible(bool visible)
+void WindowlessControl::setVisible(bool visible)
 {
     if (visible_ == visible)
         return;
@@ -28,17 +28,17 @@ void LightControl::setVisible(bool visible)
         announce(visible ? QAccessible::ObjectShow : QAccessible::ObjectHide);
 }
 
-void LightControl::setAccessibleName(const QString& name)
+void WindowlessControl::setAccessibleName(const QString& name)
 {
     setAnnounced(accessibleName_, name, QAccessible::NameChanged);
 }
 
-void LightControl::setAccessibleDescription(const QString& description)
+void WindowlessControl::setAccessibleDescription(const QString& description)
 {
     setAnnounced(accessibleDescription_, description, QAccessible::DescriptionChanged);
 }
 
-void LightControl::setAnnounced(QString& property, const QString& value, QAccessible::Event change)
+void WindowlessControl::setAnnounced(QString& property, const QString& value, QAccessible::Event change)
 {
     if (property == value)
         return;
@@ -47,21 +47,21 @@ void LightControl::setAnnounced(QString& property, const QString& value, QAccess
         announce(change);
 }
 
-QAccessibleInterface* LightControl::accessible() const
+QAccessibleInterface* WindowlessControl::accessible() const
 {
     if (!accessibleId_)
         accessibleId_ = QAccessible::registerAccessibleInterface(new AccessibleControl(*this));
     return QAccessible::accessibleInterface(accessibleId_);
 }
 
-void LightControl::announce(QAccessible::Event event) const
+void WindowlessControl::announce(QAccessible::Event event) const
 {
     QAccessibleEvent change(accessible(), event);
     QAccessible::updateAccessibility(&change);
 }
 
 // A label is named by its text, so the name changes with it.
-void LightControl::announceTextChange(const QString& before) const
+void WindowlessControl::announceTextChange(const QString& before) const
 {
     QAccessibleTextUpdateEvent change(accessible(), 0, before, accessibleText());
     QAccessible::updateAccessibility(&change);
@@ -69,13 +69,13 @@ void LightControl::announceTextChange(const QString& before) const
         announce(QAccessible::NameChanged);
 }
 
-void LightControl::keyDown(int key, int shift)
+void WindowlessControl::keyDown(int key, int shift)
 {
     if (onKeyDown)
         onKeyDown(key, shift);
 }
 
-void LightControl::paintFrame(QPainter& painter, const QRectF& box, double pixels, const QColor& colour)
+void WindowlessControl::paintFrame(QPainter& painter, const QRectF& box, double pixels, const QColor& colour)
 {
     QPainterPath frame;
     frame.addRect(box);
@@ -83,8 +83,8 @@ void LightControl::paintFrame(QPainter& painter, const QRectF& box, double pixel
     painter.fillPath(frame, colour); // odd-even: the ring between the two
 }
 
-void LightControl::invalidate(const QRectF& area) { owner_.invalidatePixels(area); }
+void WindowlessControl::invalidate(const QRectF& area) { owner_.invalidatePixels(area); }
 
-void LightControl::invalidateWholePixels(const QRect& pixels) { owner_.invalidateWholePixels(pixels); }
+void WindowlessControl::invalidateWholePixels(const QRect& pixels) { owner_.invalidateWholePixels(pixels); }
 
 } // namespace toolkit

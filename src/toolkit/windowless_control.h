@@ -20,12 +20,12 @@ class Window;
 // exactly as set at once and repaints only the area that changed; setting
 // the value a property already has costs nothing. What a new caption looks
 // like is worked out as the next frame begins, and painted in that frame.
-class LightControl {
+class WindowlessControl {
 public:
-    explicit LightControl(Window& owner);
-    virtual ~LightControl();
-    LightControl(const LightControl&) = delete;
-    LightControl& operator=(const LightControl&) = delete;
+    explicit WindowlessControl(Window& owner);
+    virtual ~WindowlessControl();
+    WindowlessControl(const WindowlessControl&) = delete;
+    WindowlessControl& operator=(const WindowlessControl&) = delete;
 
     bool visible() const { return visible_; }
     void setVisible(bool visible);

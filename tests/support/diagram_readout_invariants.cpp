@@ -37,7 +37,7 @@ void DiagramChecks::hourRows()
     if (s.SegmentCount != records.count)
         fail(QStringLiteral("SegmentCount %1 for %2 recorded hours").arg(s.SegmentCount).arg(records.count));
     const bool shown = s.SegmentCount > 0;
-    for (const toolkit::LightControl* control : std::initializer_list<const toolkit::LightControl*>{
+    for (const toolkit::WindowlessControl* control : std::initializer_list<const toolkit::WindowlessControl*>{
              &f.Vcmoyen, &f.Lcmoyen, &f.Vfmoyen, &f.Lfmoyen, &f.Label3, &f.Label4, &f.Label5, &f.Label6, &f.Shape4,
              &f.Shape5, &f.Shape6, &f.Shape7, &f.COGMean})
         if (control->visible() != shown) {

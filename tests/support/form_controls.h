@@ -10,7 +10,7 @@ template <class Control>
 std::vector<const Control*> controlsOf(const toolkit::Window& window)
 {
     std::vector<const Control*> found;
-    for (const toolkit::LightControl* control : window.controls())
+    for (const toolkit::WindowlessControl* control : window.controls())
         if (const auto* kind = dynamic_cast<const Control*>(control))
             found.push_back(kind);
     return found;

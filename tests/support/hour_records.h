@@ -50,13 +50,13 @@ inline void clickOption(toolkit::OptionButton& button)
 }
 
 // The thirteen controls that are shown exactly while some hour is recorded.
-inline std::vector<const toolkit::LightControl*> meanControls(const Form1& f)
+inline std::vector<const toolkit::WindowlessControl*> meanControls(const Form1& f)
 {
     return {&f.Vcmoyen, &f.Lcmoyen, &f.Vfmoyen, &f.Lfmoyen, &f.Label3, &f.Label4, &f.Label5,
             &f.Label6,  &f.Shape4,  &f.Shape5,  &f.Shape6,  &f.Shape7, &f.COGMean};
 }
 
-inline int visibleCount(const std::vector<const toolkit::LightControl*>& controls)
+inline int visibleCount(const std::vector<const toolkit::WindowlessControl*>& controls)
 {
     return static_cast<int>(std::count_if(controls.begin(), controls.end(), [](auto* c) { return c->visible(); }));
 }

@@ -29,7 +29,7 @@ void record(QAccessibleEvent* event)
                          text ? static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted() : QString()});
 }
 
-std::vector<QAccessible::Event> typesFrom(const toolkit::LightControl& control, const QString& text = {})
+std::vector<QAccessible::Event> typesFrom(const toolkit::WindowlessControl& control, const QString& text = {})
 {
     std::vector<QAccessible::Event> types;
     for (const Announced& event : announced)

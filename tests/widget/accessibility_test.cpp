@@ -64,7 +64,7 @@ TEST(Accessibility, EveryShownTextSpotAndButtonIsAChildInReadingOrderUnderItsOwn
     }
     // Besides the labels shown: the figures shown that are named, and every button.
     int figures = 0;
-    for (const toolkit::LightControl* control : form.controls())
+    for (const toolkit::WindowlessControl* control : form.controls())
         figures += !dynamic_cast<const toolkit::Label*>(control) && control->readable();
     EXPECT_EQ(window->childCount(), labels + figures + form.findChildren<QAbstractButton*>().size());
 }

@@ -132,7 +132,7 @@ TEST_F(ClassicLook, AFocusedSpotIsRingedInBlackDotsOnAWhiteLineAndNoFocusChanges
 {
     SCOPED_TRACE(ratio);
     const QImage before = shown(); // the focus on the scale button
-    for (toolkit::LightControl* spot : std::initializer_list<toolkit::LightControl*>{&form.Vb, &form.Lv1}) {
+    for (toolkit::WindowlessControl* spot : std::initializer_list<toolkit::WindowlessControl*>{&form.Vb, &form.Lv1}) {
         form.focusControl(spot, Qt::TabFocusReason);
         const QImage ringed = shown();
         const QRectF area = QTransform::fromScale(ratio, ratio).mapRect(spot->focusRing());

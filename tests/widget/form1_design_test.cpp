@@ -23,7 +23,7 @@ protected:
 TEST_F(Form1AtCreation, EachControlLiesOverWhatItMustCover)
 {
     const auto& order = form.controls();
-    const auto depth = [&](const toolkit::LightControl& control) {
+    const auto depth = [&](const toolkit::WindowlessControl& control) {
         return std::find(order.begin(), order.end(), &control) - order.begin();
     };
     EXPECT_EQ(order.back(), &form.Label8);

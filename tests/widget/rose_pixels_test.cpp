@@ -53,7 +53,7 @@ TEST_F(Rose, TwelveSpokesReachTheOuterRing)
 {
     Form1& form = tool.form();
     // The rose lies beneath the spots and tags; put them aside to see it whole.
-    for (toolkit::LightControl* control : std::initializer_list<toolkit::LightControl*>{
+    for (toolkit::WindowlessControl* control : std::initializer_list<toolkit::WindowlessControl*>{
              &form.Vb, &form.Vc, &form.Vf, &form.Lb, &form.Lc, &form.Lf, &form.Lv1, &form.Boat, &form.Flux, &form.Wind})
         control->setVisible(false);
     const QImage image = renderWindow(form);

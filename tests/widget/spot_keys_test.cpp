@@ -29,7 +29,7 @@ protected:
         for (int i = 0; i < times; ++i)
             QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    using Stop = std::variant<QWidget*, toolkit::LightControl*>;
+    using Stop = std::variant<QWidget*, toolkit::WindowlessControl*>;
     Stop focused() const
     {
         if (form.hasFocus() && form.focusedControl())
@@ -50,7 +50,7 @@ TEST_F(SpotKeys, TabRunsTheButtonsThenTheBoatCurrentWindAndResultsAndShiftTabBac
         expected.emplace_back(&form.Heure(i));
     for (int i = 0; i < form.Raz.size(); ++i)
         expected.emplace_back(&form.Raz(i));
-    for (toolkit::LightControl* spot : std::initializer_list<toolkit::LightControl*>{
+    for (toolkit::WindowlessControl* spot : std::initializer_list<toolkit::WindowlessControl*>{
              &form.Vb, &form.Vc, &form.Lv1, &form.Vf, &form.Vcmoyen, &form.Vfmoyen})
         expected.emplace_back(spot);
     form.Cinq(0).setFocus(Qt::TabFocusReason);
