@@ -3,8 +3,6 @@
 // exact steps of what their readouts show. A key changes the diagram state
 // as a drag does and calls Calcul; a screen reader then hears the result.
 #include "diagram/diagram_state.h"
-#include "diagram/readouts.h"
-#include "diagram/spoken.h"
 #include "diagram/spot_steps.h"
 #include "main_window/form1.h"
 #include "toolkit/announcement.h"
